@@ -1,0 +1,84 @@
+// Speed of one whole calculation on an in-memory record, and of its building blocks.
+#include "core/calculation.h"
+#include "core/correlations.h"
+#include "core/number_text.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+namespace {
+
+// Texts in, texts out, nothing recorded beyond what the panel itself would hold.
+struct memory_panel final : c3f8::field_access
+{
+    std::array<std::string, c3f8::field_count> texts{"-25", "15", "0.1", "0.9", "10", "500"};
+    std::array<bool, c3f8::warning_count> warnings{};
+
+    std::string text(c3f8::field f) override { return texts[static_cast<std::size_t>(f)]; }
+    void set_text(c3f8::field f, std::string_view text) override
+    {
+        texts[static_cast<std::size_t>(f)].assign(text);
+    }
+    void set_warning_visible(c3f8::warning w, bool visible) override
+    {
+        warnings[static_cast<std::size_t>(w)] = visible;
+    }
+    std::string decimal_separator() override { return "."; }
+};
+
+void whole_calculation(benchmark::State &state)
+{
+    memory_panel panel;
+    for (auto _ : state) {
+        auto error = c3f8::calculate(panel);
+        benchmark::DoNotOptimize(error);
+        benchmark::DoNotOptimize(panel.texts.data());
+    }
+}
+BENCHMARK(whole_calculation);
+
+template <double (*fit)(double)> void correlation(benchmark::State &state)
+{
+    double x = state.range(0) / 10.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(fit(x));
+    }
+}
+BENCHMARK(correlation<c3f8::psat>)->Name("psat")->Arg(-250);
+BENCHMARK(correlation<c3f8::psat_shown>)->Name("psat_shown")->Arg(-250);
+BENCHMARK(correlation<c3f8::hliq>)->Name("hliq")->Arg(17);
+BENCHMARK(correlation<c3f8::hvap>)->Name("hvap")->Arg(17);
+BENCHMARK(correlation<c3f8::tliq>)->Name("tliq")->Arg(1838);
+
+void read_text(benchmark::State &state)
+{
+    const std::string text = "-173.615";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(c3f8::text_to_number(text, "."));
+}
+BENCHMARK(read_text);
+
+void format_text(benchmark::State &state)
+{
+    double value = 173.61512;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(c3f8::format_number(value, "0.0", ","));
+    }
+}
+BENCHMARK(format_text);
+
+void shortest_text(benchmark::State &state)
+{
+    double value = 0.7;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(c3f8::number_to_text(value, "."));
+    }
+}
+BENCHMARK(shortest_text);
+
+} // namespace

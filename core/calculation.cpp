@@ -1,0 +1,134 @@
+#include "core/calculation.h"
+
+#include "core/correlations.h"
+#include "core/number_text.h"
+
+#include <cmath>
+
+namespace c3f8 {
+
+namespace {
+
+// Thrown inside a run only; calculate() hands it back as its result.
+struct run_stopped
+{
+    calc_error error;
+};
+
+class run
+{
+public:
+    explicit run(field_access &fields) : m_fields(fields) {}
+
+    double read(field f)
+    {
+        const auto value = text_to_number(m_fields.text(f), m_fields.decimal_separator());
+        if (!value)
+            throw run_stopped{{error_kind::conversion, f}};
+        return *value;
+    }
+
+    // A value computed for the result field f; IEEE arithmetic does not trap, so every value
+    // is checked before it goes any further.
+    static double checked(double value, field f)
+    {
+        if (!std::isfinite(value))
+            throw run_stopped{{error_kind::overflow, f}};
+        return value;
+    }
+
+    static double divide(double dividend, double divisor, field f)
+    {
+        if (divisor == 0.0)
+            throw run_stopped{{error_kind::division_by_zero, f}};
+        return checked(dividend / divisor, f);
+    }
+
+    void show(field f, double value, std::string_view pattern)
+    {
+        m_fields.set_text(f, format_number(value, pattern, m_fields.decimal_separator()));
+    }
+
+    void set_warning(warning w, bool visible) { m_fields.set_warning_visible(w, visible); }
+
+private:
+    field_access &m_fields;
+};
+
+void perform(run &r)
+{
+    using f = field;
+
+    // 1-2: the displayed pressure and the working pressure differ in their constant term.
+    const double tevap = r.read(f::tevap);
+    r.show(f::pevap, run::checked(psat_shown(tevap), f::pevap), "0.000");
+    const double p = run::checked(psat(tevap), f::Hliq_sat);
+
+    // 3-5
+    const double Hliq = run::checked(hliq(p), f::Hliq_sat);
+    r.show(f::Hliq_sat, Hliq, "0.0");
+    const double Hvap = run::checked(hvap(p), f::Hvap_sat);
+    r.show(f::Hvap_sat, Hvap, "0.0");
+    const double tsub = r.read(f::tsub);
+    const double Hwe = run::checked(hliq(run::checked(psat(tsub), f::Hwe_cap)), f::Hwe_cap);
+    r.show(f::Hwe_cap, Hwe, "0.0");
+
+    // 6-10: the outlet enthalpy is formed from the vapour side; that form decides whether the
+    // rise between equal qualities comes out exactly zero.
+    const double latent = run::checked(Hvap - Hliq, f::Hx_we);
+    const double Hxwe = run::checked(Hliq + latent * r.read(f::x_we), f::Hx_we);
+    const double Hxwy = run::checked(Hvap - latent * (1 - r.read(f::x_wy)), f::Hx_wy);
+    const double dHw = run::checked(Hxwy - Hxwe, f::dHw);
+    const double dHg = run::checked(Hxwe - Hwe, f::dHg);
+
+    // 11-12: the warning compares the displayed, rounded rise.
+    r.show(f::Hx_we, Hxwe, "0.0");
+    r.show(f::Hx_wy, Hxwy, "0.0");
+    r.show(f::dHw, dHw, "0.0");
+    r.show(f::dHg, dHg, "0.0");
+    r.set_warning(warning::Ostrzezenie, r.read(f::dHg) < 0);
+
+    // 13-15: liquid at Tlsub_max expanded to the evaporation pressure should give x_we again.
+    const double Tl = run::checked(tliq(Hxwe), f::Tlsub_max);
+    r.show(f::Tlsub_max, Tl, "0");
+    const double Hl = run::checked(hliq(run::checked(psat(Tl), f::x_we2)), f::x_we2);
+    r.show(f::x_we2, run::divide(run::checked(Hl - Hliq, f::x_we2), latent, f::x_we2), "0.0");
+
+    // 16-17: W / (kJ/kg) = g/s and g/s * kJ/kg = W.
+    r.show(f::m_opt, run::divide(r.read(f::Qw), dHw, f::m_opt), "0.00");
+    const double m = r.read(f::m);
+    const double Qg = run::checked(m * run::checked(dHg + dHw, f::Qg) - r.read(f::Qw), f::Qg);
+    r.show(f::Qg, Qg, "0.0");
+
+    // 18: the comparison is numeric, against the displayed two-decimal optimum.
+    const double m_set = r.read(f::m);
+    r.set_warning(warning::m_warn, m_set < r.read(f::m_opt));
+}
+
+} // namespace
+
+std::string_view error_kind_name(error_kind kind)
+{
+    switch (kind) {
+    case error_kind::conversion:
+        return "conversion";
+    case error_kind::division_by_zero:
+        return "division by zero";
+    case error_kind::overflow:
+        return "overflow";
+    }
+    return "unknown";
+}
+
+std::optional<calc_error> calculate(field_access &fields)
+{
+    run r(fields);
+    try {
+        perform(r);
+    } catch (const run_stopped &stopped) {
+        return stopped.error;
+    }
+    return std::nullopt;
+}
+
+} // namespace c3f8
