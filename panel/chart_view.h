@@ -1,0 +1,20 @@
+// The picture control that shows the pressure-enthalpy chart, stretched to fill its box.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class ChartView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ChartView(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The chart never depends on the fields: it is drawn once per size and pixel ratio.
+    QPixmap m_cache;
+};

@@ -1,0 +1,298 @@
+#include "panel.h"
+
+#include "chart_view.h"
+#include "core/number_text.h"
+#include "panel_colours.h"
+#include "panel_design.h"
+#include "panel_fields.h"
+#include "panel_fonts.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleFactory>
+
+using namespace PanelDesign;
+
+namespace {
+
+QRect pixelRect(const Control &c)
+{
+    return {pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height)};
+}
+
+int fieldIndex(std::string_view name)
+{
+    for (int i = 0; i < c3f8::field_count; ++i) {
+        if (c3f8::field_name(static_cast<c3f8::field>(i)) == name)
+            return i;
+    }
+    return -1;
+}
+
+// Sets a role in every colour group, so that a disabled control keeps its colours.
+void setRole(QPalette &palette, QPalette::ColorRole role, const QColor &colour)
+{
+    palette.setColor(QPalette::All, role, colour);
+}
+
+QWidget *createWidget(const Control &c, QWidget *parent, const QPalette &system)
+{
+    const QColor text = PanelColours::text(c.text, system);
+    const QColor background = PanelColours::background(c, system);
+    QPalette palette = parent->palette();
+    QWidget *widget = nullptr;
+
+    switch (c.kind) {
+    case Kind::Frame: {
+        auto *frame = new QGroupBox(QString::fromLatin1(c.caption), parent);
+        setRole(palette, QPalette::Window, background);
+        setRole(palette, QPalette::WindowText, text);
+        frame->setAutoFillBackground(true);
+        widget = frame;
+        break;
+    }
+    case Kind::Label:
+    case Kind::Warning: {
+        const QString caption =
+            c.font == Font::Symbol ? QStringLiteral("\u0394") : QString::fromLatin1(c.caption);
+        auto *label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        setRole(palette, QPalette::Window, background);
+        setRole(palette, QPalette::WindowText, text);
+        label->setVisible(c.kind != Kind::Warning);
+        widget = label;
+        break;
+    }
+    case Kind::Input:
+    case Kind::Result: {
+        auto *edit = new QLineEdit(parent);
+        setRole(palette, QPalette::Base, background);
+        setRole(palette, QPalette::Text, text);
+        if (c.kind == Kind::Result) {
+            // Only the program writes results; they stay legible although disabled.
+            palette.setColor(QPalette::Disabled, QPalette::Text, PanelColours::disabledResultText);
+            edit->setEnabled(false);
+            edit->setFocusPolicy(Qt::NoFocus);
+        }
+        widget = edit;
+        break;
+    }
+    case Kind::Combo: {
+        auto *combo = new QComboBox(parent);
+        combo->setEditable(true);
+        // Enter must not add the typed text to the list, and nothing completes it.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        // Default colours, not the frame's.
+        setRole(palette, QPalette::Window, system.color(QPalette::Window));
+        setRole(palette, QPalette::WindowText, Qt::black);
+        setRole(palette, QPalette::Button, system.color(QPalette::Button));
+        setRole(palette, QPalette::ButtonText, Qt::black);
+        setRole(palette, QPalette::Base, Qt::white);
+        setRole(palette, QPalette::Text, Qt::black);
+        widget = combo;
+        break;
+    }
+    case Kind::Button: {
+        auto *button = new QPushButton(QString::fromLatin1(c.caption), parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        setRole(palette, QPalette::Button, background);
+        setRole(palette, QPalette::ButtonText, text);
+        widget = button;
+        break;
+    }
+    case Kind::Line: {
+        auto *line = new QWidget(parent);
+        line->setAutoFillBackground(true);
+        setRole(palette, QPalette::Window, text);
+        line->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width) - pixels(c.left) + 1,
+                          pixels(c.height) - pixels(c.top) + 1);
+        line->setPalette(palette);
+        line->setObjectName(QString::fromLatin1(c.name));
+        return line;
+    }
+    case Kind::Picture:
+        widget = new ChartView(parent);
+        break;
+    }
+
+    widget->setObjectName(QString::fromLatin1(c.name));
+    widget->setGeometry(pixelRect(c));
+    widget->setFont(PanelFonts::font(c.kind, c.font));
+    widget->setPalette(palette);
+    return widget;
+}
+
+} // namespace
+
+Panel::Panel(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Panel"));
+    setWindowTitle(QString::fromLatin1(windowCaption));
+    setFixedSize(pixels(clientWidth), pixels(clientHeight));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::All, QPalette::Window, PanelColours::fixed(Colour::WindowBrown));
+    setPalette(palette);
+
+    buildControls();
+    describeFieldsForScreenReaders();
+    setTabOrder();
+    fillQualityLists();
+    m_fields[static_cast<std::size_t>(c3f8::field::tevap)]->setFocus();
+
+    setFailureReporter({});
+    connect(findChild<QPushButton *>(QStringLiteral("obl_b")), &QPushButton::clicked, this,
+            &Panel::calculate);
+    connect(findChild<QPushButton *>(QStringLiteral("exit_b")), &QPushButton::clicked, this,
+            &QWidget::close);
+}
+
+void Panel::prepareApplication(QApplication &app)
+{
+    // Fusion draws every control in the colours it is given, on every desktop.
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setApplicationName(QStringLiteral("c3f8calc"));
+    app.setApplicationVersion(QStringLiteral("1.00"));
+}
+
+void Panel::buildControls()
+{
+    // The system colours come from the desktop's palette, before the panel paints over it.
+    const QPalette system = QApplication::palette();
+    QHash<QString, QWidget *> built;
+    QList<QWidget *> fieldsAndButtons;
+    for (const Control &c : controls()) {
+        QWidget *parent = c.parent ? built.value(QString::fromLatin1(c.parent)) : this;
+        QWidget *widget = createWidget(c, parent, system);
+        built.insert(widget->objectName(), widget);
+        if (c.kind == Kind::Input || c.kind == Kind::Result || c.kind == Kind::Combo ||
+            c.kind == Kind::Button)
+            fieldsAndButtons.append(widget);
+
+        if (const int i = fieldIndex(c.name); i >= 0) {
+            auto *combo = qobject_cast<QComboBox *>(widget);
+            m_fields[static_cast<std::size_t>(i)] =
+                combo ? combo->lineEdit() : static_cast<QLineEdit *>(widget);
+        }
+        for (int w = 0; w < c3f8::warning_count; ++w) {
+            if (c3f8::warning_name(static_cast<c3f8::warning>(w)) == c.name)
+                m_warnings[static_cast<std::size_t>(w)] = static_cast<QLabel *>(widget);
+        }
+    }
+    // Controls stand above labels, as their boxes touch by a pixel in places.
+    for (QWidget *widget : fieldsAndButtons)
+        widget->raise();
+}
+
+void Panel::describeFieldsForScreenReaders()
+{
+    for (int i = 0; i < c3f8::field_count; ++i) {
+        const auto f = static_cast<c3f8::field>(i);
+        QWidget *widget = m_fields[static_cast<std::size_t>(i)];
+        if (auto *combo = qobject_cast<QComboBox *>(widget->parentWidget()))
+            widget = combo;
+        widget->setAccessibleName(fieldCaption(f));
+        for (const Control &c : controls()) {
+            if (c.unit && c3f8::field_name(f) == c.name)
+                widget->setAccessibleDescription(QString::fromLatin1(c.unit));
+        }
+    }
+}
+
+QString Panel::fieldCaption(c3f8::field f) const
+{
+    // What a sighted user reads on the labels that name the field, left to right.
+    QString caption;
+    for (const Control &c : controls()) {
+        if (c.names && c3f8::field_name(f) == c.names)
+            caption +=
+                c.font == Font::Symbol ? QStringLiteral("\u0394") : QString::fromLatin1(c.caption);
+    }
+    return caption.trimmed();
+}
+
+void Panel::setTabOrder()
+{
+    const auto order = tabOrder();
+    QWidget *previous = nullptr;
+    for (const char *name : order) {
+        auto *widget = findChild<QWidget *>(QString::fromLatin1(name));
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    QWidget::setTabOrder(previous, findChild<QWidget *>(QString::fromLatin1(order.front())));
+}
+
+void Panel::fillQualityLists()
+{
+    // The locale's notation as it is now: a Polish system lists 0,1 ... 0,9.
+    const auto fill = [](QLineEdit *field, std::initializer_list<double> values) {
+        auto *combo = static_cast<QComboBox *>(field->parentWidget());
+        const std::string separator = QLocale().decimalPoint().toStdString();
+        for (double value : values)
+            combo->addItem(QString::fromStdString(c3f8::number_to_text(value, separator)));
+        combo->setCurrentIndex(-1);
+        combo->clearEditText();
+    };
+    fill(m_fields[static_cast<std::size_t>(c3f8::field::x_we)],
+         {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9});
+    fill(m_fields[static_cast<std::size_t>(c3f8::field::x_wy)], {0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1});
+}
+
+void Panel::setFailureReporter(FailureReporter reporter)
+{
+    if (!reporter) {
+        reporter = [this](const QString &title, const QString &message) {
+            QMessageBox::critical(this, title, message);
+        };
+    }
+    m_failureReporter = std::move(reporter);
+}
+
+void Panel::calculate()
+{
+    PanelFields fields(m_fields, m_warnings);
+    if (const auto error = c3f8::calculate(fields))
+        reportFailure(*error);
+}
+
+QString Panel::failureTitle()
+{
+    return QStringLiteral("Blad obliczen");
+}
+
+QString Panel::failureMessage(const c3f8::calc_error &error) const
+{
+    QString what;
+    switch (error.kind) {
+    case c3f8::error_kind::conversion:
+        what = QStringLiteral("Blad konwersji: pole \"%1\" nie zawiera poprawnej liczby.");
+        break;
+    case c3f8::error_kind::division_by_zero:
+        what = QStringLiteral("Dzielenie przez zero przy obliczaniu \"%1\".");
+        break;
+    case c3f8::error_kind::overflow:
+        what = QStringLiteral("Przekroczenie zakresu liczb przy obliczaniu \"%1\".");
+        break;
+    }
+    return what.arg(fieldCaption(error.field)) +
+           QStringLiteral("\nObliczenia przerwano; wprowadzone dane pozostaja bez zmian.");
+}
+
+void Panel::reportFailure(const c3f8::calc_error &error)
+{
+    m_failureReporter(failureTitle(), failureMessage(error));
+}
