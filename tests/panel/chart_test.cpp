@@ -1,0 +1,198 @@
+// The pressure-enthalpy chart: landmarks at their places, and a picture that never changes.
+#include "chart_view.h"
+#include "panel_test_support.h"
+#include "pressure_enthalpy_chart.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+QImage renderChart()
+{
+    QImage image(PressureEnthalpyChart::designSize.toSize(), QImage::Format_RGB32);
+    image.fill(Qt::black); // the chart must paint its own white ground
+    QPainter painter(&image);
+    PressureEnthalpyChart::draw(painter);
+    return image;
+}
+
+bool isRed(QColor c)
+{
+    return c.red() > 200 && c.green() < 90 && c.blue() < 90;
+}
+bool isBlue(QColor c)
+{
+    return c.blue() > 200 && c.red() < 90 && c.green() < 90;
+}
+bool isGreen(QColor c)
+{
+    return c.green() > 220 && c.red() < 60 && c.blue() < 60;
+}
+bool isDiscGreen(QColor c)
+{
+    return qAbs(c.green() - 129) < 15 && c.red() < 30 && c.blue() < 30;
+}
+bool isBlack(QColor c)
+{
+    return c.red() < 80 && c.green() < 80 && c.blue() < 80;
+}
+bool isWhite(QColor c)
+{
+    return c.red() > 245 && c.green() > 245 && c.blue() > 245;
+}
+// Maroon, or maroon spread over two rows by anti-aliasing.
+bool isMaroonish(QColor c)
+{
+    return c.red() > c.green() + 30 && c.blue() > c.green() + 15;
+}
+
+// Whether some pixel within one pixel of (x, y) passes the test.
+template <typename Test> bool near(const QImage &image, int x, int y, Test test)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (test(image.pixelColor(x + dx, y + dy)))
+                return true;
+    return false;
+}
+
+} // namespace
+
+class ChartTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        Panel::prepareApplication(*qApp);
+        m_chart = renderChart();
+    }
+    void groundAndAxes();
+    void isobars();
+    void saturationCurves();
+    void evaporationIsobarWithItsLabelGap();
+    void enthalpyLinesAreDashedWithAFiftyPixelPeriod();
+    void stateDiscs();
+    void pictureOnThePanelNeverChanges();
+
+private:
+    QImage m_chart;
+};
+
+void ChartTest::groundAndAxes()
+{
+    QVERIFY(isWhite(m_chart.pixelColor(825, 15)));
+    QVERIFY(isWhite(m_chart.pixelColor(20, 300)));
+    QVERIFY(isWhite(m_chart.pixelColor(780, 560)));
+    for (int y : {100, 300, 500})
+        QVERIFY(isBlack(m_chart.pixelColor(71, y)) && isBlack(m_chart.pixelColor(72, y)));
+    for (int x : {100, 400, 700})
+        QVERIFY(isBlack(m_chart.pixelColor(x, 576)) && isBlack(m_chart.pixelColor(x, 577)));
+    // Arrow tips near the top and right ends.
+    QVERIFY(near(m_chart, 72, 8, isBlack));
+    QVERIFY(near(m_chart, 832, 577, isBlack));
+    QVERIFY(isWhite(m_chart.pixelColor(72, 1)));
+}
+
+void ChartTest::isobars()
+{
+    // 10 bar on rows 194-195 and 1 bar on rows 387-388, where nothing else crosses them.
+    for (auto [x, upper] : {std::pair{560, 194}, {700, 387}}) {
+        QVERIFY2(isMaroonish(m_chart.pixelColor(x, upper)) ||
+                     isMaroonish(m_chart.pixelColor(x, upper + 1)),
+                 qPrintable(QString::number(upper)));
+        QVERIFY(!isMaroonish(m_chart.pixelColor(x, upper - 3)));
+    }
+    // No isobar below 1 bar.
+    QVERIFY(isWhite(m_chart.pixelColor(700, 480)));
+}
+
+void ChartTest::saturationCurves()
+{
+    for (auto [x, y] : {std::pair{100, 400}, {190, 313}, {400, 186}, {550, 127}})
+        QVERIFY2(near(m_chart, x, y, isRed), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    for (auto [x, y] : {std::pair{690, 132}, {605, 240}, {452, 480}, {423, 560}})
+        QVERIFY2(near(m_chart, x, y, isBlue), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+}
+
+void ChartTest::evaporationIsobarWithItsLabelGap()
+{
+    for (int x : {100, 300, 460, 600, 760})
+        for (int y : {343, 345, 347})
+            QVERIFY2(isGreen(m_chart.pixelColor(x, y)), qPrintable(QString::number(x)));
+    QVERIFY(!isGreen(m_chart.pixelColor(775, 345)));
+    for (int x : {341, 343, 440, 442})
+        QVERIFY(isWhite(m_chart.pixelColor(x, 345)));
+}
+
+void ChartTest::enthalpyLinesAreDashedWithAFiftyPixelPeriod()
+{
+    struct Line
+    {
+        double topX, bottomX, top, bottom;
+    };
+    const Line lines[] = {{155, 155, 344, 615},
+                          {202, 198, 286, 657},
+                          {255, 255, 351, 618},
+                          {502, 502, 344, 656},
+                          {526, 526, 342, 616}};
+    for (const Line &line : lines) {
+        const auto xAt = [&](double y) {
+            return qRound(line.topX +
+                          (line.bottomX - line.topX) * (y - line.top) / (line.bottom - line.top));
+        };
+        // The third period from the top: a 32 px dash, then an 18 px gap.
+        const int start = int(line.top) + 100;
+        for (int y = start + 2; y < start + 30; y += 4)
+            QVERIFY2(isRed(m_chart.pixelColor(xAt(y), y)), qPrintable(QString::number(y)));
+        for (int y = start + 35; y < start + 48; y += 4)
+            QVERIFY2(!isRed(m_chart.pixelColor(xAt(y), y)), qPrintable(QString::number(y)));
+    }
+}
+
+void ChartTest::stateDiscs()
+{
+    for (int x : {201, 256, 502}) {
+        QVERIFY(isDiscGreen(m_chart.pixelColor(x, 345)));
+        QVERIFY(isDiscGreen(m_chart.pixelColor(x, 338)));
+        QVERIFY(!isDiscGreen(m_chart.pixelColor(x, 333)));
+    }
+}
+
+void ChartTest::pictureOnThePanelNeverChanges()
+{
+    Panel panel;
+    panel.setFailureReporter([](const QString &, const QString &) {});
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    auto *picture = panel.findChild<ChartView *>(QStringLiteral("Image1"));
+    QVERIFY(picture);
+    const QImage before = picture->grab().toImage();
+    QVERIFY(!before.isNull());
+
+    const auto run = [&](const QStringList &texts) {
+        const c3f8::field inputs[] = {c3f8::field::tevap, c3f8::field::tsub, c3f8::field::x_we,
+                                      c3f8::field::x_wy,  c3f8::field::m,    c3f8::field::Qw};
+        for (int i = 0; i < 6; ++i)
+            fieldEdit(panel, inputs[i])->setText(texts[i]);
+        button(panel, "obl_b")->click();
+        QCOMPARE(picture->grab().toImage(), before);
+    };
+    run({"-25", "15", "0.1", "0.9", "10", "500"}); // Ostrzezenie shown
+    QVERIFY(!warningLabel(panel, c3f8::warning::Ostrzezenie)->isHidden());
+    run({"-20", "-20", "0.2", "1", "8", "700"}); // m_warn shown
+    QVERIFY(!warningLabel(panel, c3f8::warning::m_warn)->isHidden());
+    run({"", "", "", "", "", ""});
+
+    const QString pevap = fieldEdit(panel, c3f8::field::pevap)->text();
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::mouseDClick(picture, Qt::LeftButton, {}, QPoint(200, 200));
+    QCOMPARE(picture->grab().toImage(), before);
+    QCOMPARE(fieldEdit(panel, c3f8::field::pevap)->text(), pevap);
+}
+
+QTEST_MAIN(ChartTest)
+#include "chart_test.moc"
