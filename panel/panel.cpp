@@ -164,7 +164,8 @@ void Panel::prepareApplication(QApplication &app)
     // Fusion draws every control in the colours it is given, on every desktop.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setApplicationName(QStringLiteral("c3f8calc"));
-    app.setApplicationVersion(QStringLiteral("1.00"));
+    app.setApplicationVersion(QStringLiteral(C3F8_VERSION));
+    app.setDesktopFileName(QStringLiteral("io.github.c3f8calc.c3f8calc"));
 }
 
 void Panel::buildControls()

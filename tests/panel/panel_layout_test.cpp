@@ -113,6 +113,7 @@ void PanelLayoutTest::everyControlExistsWithItsNameAndKind()
     QCOMPARE(counts[int(Kind::Button)], 2);
     QCOMPARE(counts[int(Kind::Line)], 2);
     QCOMPARE(m_panel->size(), QSize(981, 730));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
     QVERIFY(m_panel->minimumSize() == m_panel->maximumSize());
 }
 

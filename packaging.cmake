@@ -1,0 +1,18 @@
+# A Debian package of the program; its dependencies come from the libraries it links.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME c3f8calc)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "c3f8calc developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A single-window calculator for cooling engineers: from six inputs it computes the\n\
+evaporation pressure, enthalpies, optimum mass flow and pre-heater power of an\n\
+evaporative C3F8 cooling loop, with a pressure-enthalpy chart of the states.")
+set(CPACK_PACKAGE_CONTACT "c3f8calc developers <c3f8calc@localhost>")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window's face, so that every caption fits its box.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
