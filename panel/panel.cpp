@@ -4,8 +4,10 @@
 #include "core/number_text.h"
 #include "panel_colours.h"
 #include "panel_design.h"
+#include "panel_field.h"
 #include "panel_fields.h"
 #include "panel_fonts.h"
+#include "panel_frame.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,7 +53,7 @@ QWidget *createWidget(const Control &c, QWidget *parent, const QPalette &system)
 
     switch (c.kind) {
     case Kind::Frame: {
-        auto *frame = new QGroupBox(QString::fromLatin1(c.caption), parent);
+        auto *frame = new PanelFrame(QString::fromLatin1(c.caption), parent);
         setRole(palette, QPalette::Window, background);
         setRole(palette, QPalette::WindowText, text);
         frame->setAutoFillBackground(true);
@@ -75,7 +77,7 @@ QWidget *createWidget(const Control &c, QWidget *parent, const QPalette &system)
     }
     case Kind::Input:
     case Kind::Result: {
-        auto *edit = new QLineEdit(parent);
+        auto *edit = new PanelField(parent);
         setRole(palette, QPalette::Base, background);
         setRole(palette, QPalette::Text, text);
         if (c.kind == Kind::Result) {

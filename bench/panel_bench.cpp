@@ -1,0 +1,67 @@
+// From a click on OBLICZ to all results shown, on the real window (offscreen platform).
+#include "panel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct ShownPanel
+{
+    Panel panel;
+    QPushButton *oblicz = nullptr;
+
+    ShownPanel()
+    {
+        const std::pair<const char *, const char *> inputs[] = {{"tevap", "-25"}, {"tsub", "15"},
+                                                                {"x_we", "0.1"},  {"x_wy", "0.9"},
+                                                                {"m", "10"},      {"Qw", "500"}};
+        for (auto [name, text] : inputs) {
+            const QString objectName = QString::fromLatin1(name);
+            if (auto *box = panel.findChild<QComboBox *>(objectName))
+                box->setEditText(QString::fromLatin1(text));
+            else
+                panel.findChild<QLineEdit *>(objectName)->setText(QString::fromLatin1(text));
+        }
+        oblicz = panel.findChild<QPushButton *>(QStringLiteral("obl_b"));
+        panel.show();
+        QApplication::processEvents();
+    }
+};
+
+// The run itself: every result written into its field and both warnings set.
+void click_to_results_written(benchmark::State &state)
+{
+    ShownPanel shown;
+    for (auto _ : state)
+        shown.oblicz->click();
+}
+BENCHMARK(click_to_results_written)->Unit(benchmark::kMicrosecond);
+
+// The run and the repaint of everything it changed, flushed to the window.
+void click_to_results_painted(benchmark::State &state)
+{
+    ShownPanel shown;
+    for (auto _ : state) {
+        shown.oblicz->click();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(click_to_results_painted)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Panel::prepareApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
