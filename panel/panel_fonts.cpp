@@ -1,17 +1,26 @@
 #include "panel_fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace PanelFonts {
+
+QString family()
+{
+    // Decided once: a family the system lacks would send every font through fontconfig's
+    // fallback search, which costs more of the start-up than building all the controls.
+    static const QString chosen =
+        QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))
+            ? QStringLiteral("MS Sans Serif")
+            : QStringLiteral("Liberation Sans");
+    return chosen;
+}
 
 namespace {
 
 QFont face(int pixels, bool bold, bool italic = false)
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Arial")});
-    f.setStyleHint(QFont::SansSerif);
+    QFont f(family());
     f.setPixelSize(pixels);
     f.setBold(bold);
     f.setItalic(italic);

@@ -16,4 +16,7 @@ inline constexpr int largePixels = 16;
 
 QFont font(PanelDesign::Kind kind, PanelDesign::Font font);
 
+// "MS Sans Serif" where the system has it, otherwise "Liberation Sans".
+QString family();
+
 } // namespace PanelFonts

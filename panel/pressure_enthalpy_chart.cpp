@@ -29,9 +29,7 @@ constexpr double isobarY = 345.5; // evaporation isobar, rows 343-347
 
 QFont sans(double pixels, bool bold = false)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(qRound(pixels));
     font.setBold(bold);
     return font;
@@ -39,9 +37,7 @@ QFont sans(double pixels, bool bold = false)
 
 QFont serif(double pixels)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
-    font.setStyleHint(QFont::Serif);
+    QFont font(QStringLiteral("Liberation Serif"));
     font.setPixelSize(qRound(pixels));
     return font;
 }
@@ -52,24 +48,42 @@ QPen pen(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine)
     return p;
 }
 
-// A dashed pen with dash and gap in pixels; Qt counts them in line widths.
-QPen dashedPen(const QColor &colour, double width, double dash, double gap)
+// A dashed line from from to to, starting with a dash. Each dash is filled as a small
+// polygon: much quicker than Qt's general dash stroker, and the same to the pixel.
+void dashedLine(QPainter &painter, QPointF from, QPointF to, const QColor &colour, double width,
+                double dash, double gap)
 {
-    QPen p = pen(colour, width, Qt::CustomDashLine);
-    p.setDashPattern({dash / width, gap / width});
-    return p;
+    const QLineF line(from, to);
+    const double length = line.length();
+    const QPointF along = (to - from) / length;
+    const QPointF across = QPointF(-along.y(), along.x()) * (width / 2);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    for (double start = 0; start < length; start += dash + gap) {
+        const QPointF a = from + along * start;
+        const QPointF b = from + along * std::min(start + dash, length);
+        const QPointF corners[] = {a + across, b + across, b - across, a - across};
+        painter.drawConvexPolygon(corners, 4);
+    }
+    painter.setBrush(Qt::NoBrush);
 }
 
-// Draws text so that its ink is centred in box, the extent the drawing gives for it.
-void placeText(QPainter &painter, const QRectF &box, const QString &text, const QFont &font,
+// Draws text so that its ink is centred in box, the extent the drawing gives for it. The
+// letters are drawn upright at the picture's vertical scale rather than squeezed with it, so
+// that they come from the glyph cache instead of being filled as outlines.
+void placeText(QPainter &painter, const QRectF &box, const QString &text, QFont font,
                const QColor &colour = Qt::black)
 {
-    const QFontMetricsF metrics(font);
-    const QRectF ink = metrics.tightBoundingRect(text);
-    const QPointF origin = box.center() - ink.center();
+    const QTransform toDevice = painter.worldTransform();
+    const QRectF target = toDevice.mapRect(box);
+    font.setPixelSize(qMax(1, qRound(font.pixelSize() * toDevice.m22())));
+    const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+    painter.save();
+    painter.resetTransform();
     painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(origin, text);
+    painter.drawText(target.center() - ink.center(), text);
+    painter.restore();
 }
 
 // Box from the inclusive pixel extents x1-x2, y1-y2.
@@ -174,9 +188,8 @@ void drawAxes(QPainter &painter)
 
 void drawGridAndIsobars(QPainter &painter)
 {
-    painter.setPen(dashedPen(gridGrey, 2, 9, 3));
     for (double x : {255.0, 436.0, 620.0, 799.0})
-        painter.drawLine(QPointF(x, 0), QPointF(x, axisY - 1));
+        dashedLine(painter, QPointF(x, 0), QPointF(x, axisY - 1), gridGrey, 2, 9, 3);
 
     const double maroonRows[] = {136.5, 195, 295.5, 331, 388};  // 20, 10, 3, 2, 1 bar
     const double greyRows[] = {205, 214, 225, 237.5, 253, 271}; // 9 ... 4 bar
@@ -231,8 +244,7 @@ void drawIsothermsAndIsentropes(QPainter &painter)
         {"1.62", {725, 576}, {800, 458}, extent(761, 453, 783, 461)},
     };
     for (const Isentrope &s : isentropes) {
-        painter.setPen(dashedPen(isentropeGrey, 1, 9, 3));
-        painter.drawLine(s.lower, s.upper);
+        dashedLine(painter, s.lower, s.upper, isentropeGrey, 1, 9, 3);
         placeText(painter, s.labelBox, QString::fromLatin1(s.label), sans(13));
     }
 }
@@ -341,9 +353,9 @@ void drawOverlay(QPainter &painter)
     drawDimensions(painter);
 
     // Enthalpy lines from their states down past the axis, with their labels in two rows.
-    painter.setPen(dashedPen(QColor(255, 0, 0), 4, 32, 18));
     for (const EnthalpyLine &line : enthalpyLines)
-        painter.drawLine(QPointF(line.topX, line.top), QPointF(line.bottomX, line.bottom));
+        dashedLine(painter, QPointF(line.topX, line.top), QPointF(line.bottomX, line.bottom),
+                   QColor(255, 0, 0), 4, 32, 18);
     for (const EnthalpyLine &line : enthalpyLines)
         placeText(painter, line.labelBox, QString::fromLatin1(line.label), label);
 
