@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,23 +113,21 @@ QWidget *createWidget(const Control &c, QWidget *parent, const QPalette &system)
         widget = button;
         break;
     }
-    case Kind::Line: {
-        auto *line = new QWidget(parent);
-        line->setAutoFillBackground(true);
+    case Kind::Line:
+        // A line is a one-pixel strip between its end points, in its colour.
+        widget = new QWidget(parent);
+        widget->setAutoFillBackground(true);
         setRole(palette, QPalette::Window, text);
-        line->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width) - pixels(c.left) + 1,
-                          pixels(c.height) - pixels(c.top) + 1);
-        line->setPalette(palette);
-        line->setObjectName(QString::fromLatin1(c.name));
-        return line;
-    }
+        break;
     case Kind::Picture:
         widget = new ChartView(parent);
         break;
     }
 
     widget->setObjectName(QString::fromLatin1(c.name));
-    widget->setGeometry(pixelRect(c));
+    widget->setGeometry(c.kind == Kind::Line ? QRect(QPoint(pixels(c.left), pixels(c.top)),
+                                                     QPoint(pixels(c.width), pixels(c.height)))
+                                             : pixelRect(c));
     widget->setFont(PanelFonts::font(c.kind, c.font));
     widget->setPalette(palette);
     return widget;
