@@ -66,7 +66,7 @@ void format_text(benchmark::State &state)
     double value = 173.61512;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        benchmark::DoNotOptimize(c3f8::format_number(value, "0.0", ","));
+        benchmark::DoNotOptimize(c3f8::format_number(value, c3f8::patterns::tenths, ","));
     }
 }
 BENCHMARK(format_text);

@@ -44,9 +44,11 @@ public:
         return checked(dividend / divisor, f);
     }
 
-    void show(field f, double value, std::string_view pattern)
+    // Writes value into the result field f with that field's display pattern.
+    void show(field f, double value)
     {
-        m_fields.set_text(f, format_number(value, pattern, m_fields.decimal_separator()));
+        const auto pattern = field_table[static_cast<std::size_t>(f)].shown_as;
+        m_fields.set_text(f, format_number(value, *pattern, m_fields.decimal_separator()));
     }
 
     void set_warning(warning w, bool visible) { m_fields.set_warning_visible(w, visible); }
@@ -61,17 +63,17 @@ void perform(run &r)
 
     // 1-2: the displayed pressure and the working pressure differ in their constant term.
     const double tevap = r.read(f::tevap);
-    r.show(f::pevap, run::checked(psat_shown(tevap), f::pevap), "0.000");
+    r.show(f::pevap, run::checked(psat_shown(tevap), f::pevap));
     const double p = run::checked(psat(tevap), f::Hliq_sat);
 
     // 3-5
     const double Hliq = run::checked(hliq(p), f::Hliq_sat);
-    r.show(f::Hliq_sat, Hliq, "0.0");
+    r.show(f::Hliq_sat, Hliq);
     const double Hvap = run::checked(hvap(p), f::Hvap_sat);
-    r.show(f::Hvap_sat, Hvap, "0.0");
+    r.show(f::Hvap_sat, Hvap);
     const double tsub = r.read(f::tsub);
     const double Hwe = run::checked(hliq(run::checked(psat(tsub), f::Hwe_cap)), f::Hwe_cap);
-    r.show(f::Hwe_cap, Hwe, "0.0");
+    r.show(f::Hwe_cap, Hwe);
 
     // 6-10: the outlet enthalpy is formed from the vapour side; that form decides whether the
     // rise between equal qualities comes out exactly zero.
@@ -82,23 +84,23 @@ void perform(run &r)
     const double dHg = run::checked(Hxwe - Hwe, f::dHg);
 
     // 11-12: the warning compares the displayed, rounded rise.
-    r.show(f::Hx_we, Hxwe, "0.0");
-    r.show(f::Hx_wy, Hxwy, "0.0");
-    r.show(f::dHw, dHw, "0.0");
-    r.show(f::dHg, dHg, "0.0");
+    r.show(f::Hx_we, Hxwe);
+    r.show(f::Hx_wy, Hxwy);
+    r.show(f::dHw, dHw);
+    r.show(f::dHg, dHg);
     r.set_warning(warning::Ostrzezenie, r.read(f::dHg) < 0);
 
     // 13-15: liquid at Tlsub_max expanded to the evaporation pressure should give x_we again.
     const double Tl = run::checked(tliq(Hxwe), f::Tlsub_max);
-    r.show(f::Tlsub_max, Tl, "0");
+    r.show(f::Tlsub_max, Tl);
     const double Hl = run::checked(hliq(run::checked(psat(Tl), f::x_we2)), f::x_we2);
-    r.show(f::x_we2, run::divide(run::checked(Hl - Hliq, f::x_we2), latent, f::x_we2), "0.0");
+    r.show(f::x_we2, run::divide(run::checked(Hl - Hliq, f::x_we2), latent, f::x_we2));
 
     // 16-17: W / (kJ/kg) = g/s and g/s * kJ/kg = W.
-    r.show(f::m_opt, run::divide(r.read(f::Qw), dHw, f::m_opt), "0.00");
+    r.show(f::m_opt, run::divide(r.read(f::Qw), dHw, f::m_opt));
     const double m = r.read(f::m);
     const double Qg = run::checked(m * run::checked(dHg + dHw, f::Qg) - r.read(f::Qw), f::Qg);
-    r.show(f::Qg, Qg, "0.0");
+    r.show(f::Qg, Qg);
 
     // 18: the comparison is numeric, against the displayed two-decimal optimum.
     const double m_set = r.read(f::m);

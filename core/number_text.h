@@ -1,9 +1,12 @@
-// Conversions between doubles and the texts of the panel's fields.
+// Conversions between doubles and the texts of the panel's fields, through std::from_chars and
+// std::to_chars with the locale's separator swapped in and out.
 //
 // Every conversion takes the decimal separator of the user's locale (one or more bytes of UTF-8)
 // as it is at the moment of the call. Texts are never written in exponent form, and every text
 // written here reads back through text_to_number to exactly the value it shows.
 #pragma once
+
+#include "core/fields.h"
 
 #include <optional>
 #include <string>
@@ -21,9 +24,8 @@ std::optional<double> text_to_number(std::string_view text, std::string_view sep
 // value must be finite.
 std::string number_to_text(double value, std::string_view separator);
 
-// value rounded to the decimals of pattern ("0.000", "0.00", "0.0" or "0"), without digit
-// grouping and with no minus sign on a value that rounds to zero. value must be finite and
-// pattern one of those four; anything else throws std::invalid_argument.
-std::string format_number(double value, std::string_view pattern, std::string_view separator);
+// value rounded to the decimals of pattern, without digit grouping and with no minus sign on a
+// value that rounds to zero. value must be finite; anything else throws std::invalid_argument.
+std::string format_number(double value, display_pattern pattern, std::string_view separator);
 
 } // namespace c3f8

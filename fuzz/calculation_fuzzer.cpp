@@ -65,18 +65,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (const auto value = c3f8::text_to_number(next_line(), panel.separator))
         require(std::isfinite(*value));
 
-    for (int i = 0; i < c3f8::input_count; ++i)
-        panel.texts[static_cast<std::size_t>(i)] = next_line();
+    for (std::size_t i = 0; i < c3f8::input_count; ++i)
+        panel.texts[i] = next_line();
     const auto error = c3f8::calculate(panel);
     if (error) {
         using k = c3f8::error_kind;
         require(error->kind == k::conversion || error->kind == k::division_by_zero ||
                 error->kind == k::overflow);
     }
-    for (int i = c3f8::input_count; i < c3f8::field_count; ++i) {
-        if (!panel.written[static_cast<std::size_t>(i)])
+    for (std::size_t i = c3f8::input_count; i < c3f8::field_count; ++i) {
+        if (!panel.written[i])
             continue;
-        const std::string &text = panel.texts[static_cast<std::size_t>(i)];
+        const std::string &text = panel.texts[i];
         require(!mentions_non_finite(text));
         const auto back = c3f8::text_to_number(text, panel.separator);
         require(back.has_value() && std::isfinite(*back));

@@ -2,6 +2,7 @@
 
 #include "chart_view.h"
 #include "core/number_text.h"
+#include "panel_button.h"
 #include "panel_colours.h"
 #include "panel_design.h"
 #include "panel_field.h"
@@ -16,25 +17,42 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStyleFactory>
+
+#include <optional>
+#include <stdexcept>
 
 using namespace PanelDesign;
 
 namespace {
+
+QFont &desktopFont()
+{
+    static QFont font;
+    return font;
+}
 
 QRect pixelRect(const Control &c)
 {
     return {pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height)};
 }
 
-int fieldIndex(std::string_view name)
+std::optional<c3f8::field> fieldNamed(std::string_view name)
 {
-    for (int i = 0; i < c3f8::field_count; ++i) {
-        if (c3f8::field_name(static_cast<c3f8::field>(i)) == name)
-            return i;
+    for (const auto &row : c3f8::field_table) {
+        if (row.name == name)
+            return row.id;
     }
-    return -1;
+    return std::nullopt;
+}
+
+std::optional<c3f8::warning> warningNamed(std::string_view name)
+{
+    for (std::size_t w = 0; w < c3f8::warning_count; ++w) {
+        if (c3f8::warning_names[w] == name)
+            return static_cast<c3f8::warning>(w);
+    }
+    return std::nullopt;
 }
 
 // Sets a role in every colour group, so that a disabled control keeps its colours.
@@ -43,20 +61,21 @@ void setRole(QPalette &palette, QPalette::ColorRole role, const QColor &colour)
     palette.setColor(QPalette::All, role, colour);
 }
 
-QWidget *createWidget(const Control &c, QWidget *parent, const QPalette &system)
+QWidget *createWidget(const Control &c, const Control *frame, QWidget *parent,
+                      const QPalette &system)
 {
     const QColor text = PanelColours::text(c.text, system);
-    const QColor background = PanelColours::background(c, system);
+    const QColor background = PanelColours::background(c, frame, system);
     QPalette palette = parent->palette();
     QWidget *widget = nullptr;
 
     switch (c.kind) {
     case Kind::Frame: {
-        auto *frame = new PanelFrame(QString::fromLatin1(c.caption), parent);
+        auto *group = new PanelFrame(QString::fromLatin1(c.caption), parent);
         setRole(palette, QPalette::Window, background);
         setRole(palette, QPalette::WindowText, text);
-        frame->setAutoFillBackground(true);
-        widget = frame;
+        group->setAutoFillBackground(true);
+        widget = group;
         break;
     }
     case Kind::Label:
@@ -70,7 +89,6 @@ QWidget *createWidget(const Control &c, QWidget *parent, const QPalette &system)
         label->setAutoFillBackground(true);
         setRole(palette, QPalette::Window, background);
         setRole(palette, QPalette::WindowText, text);
-        label->setVisible(c.kind != Kind::Warning);
         widget = label;
         break;
     }
@@ -105,9 +123,7 @@ QWidget *createWidget(const Control &c, QWidget *parent, const QPalette &system)
         break;
     }
     case Kind::Button: {
-        auto *button = new QPushButton(QString::fromLatin1(c.caption), parent);
-        button->setAutoDefault(false);
-        button->setDefault(false);
+        auto *button = new PanelButton(QString::fromLatin1(c.caption), parent);
         setRole(palette, QPalette::Button, background);
         setRole(palette, QPalette::ButtonText, text);
         widget = button;
@@ -130,12 +146,17 @@ QWidget *createWidget(const Control &c, QWidget *parent, const QPalette &system)
                                              : pixelRect(c));
     widget->setFont(PanelFonts::font(c.kind, c.font));
     widget->setPalette(palette);
+    // Everything else is shown with the window; a warning waits for its run.
+    if (c.kind == Kind::Warning)
+        widget->hide();
     return widget;
 }
 
 } // namespace
 
-Panel::Panel(QWidget *parent) : QWidget(parent)
+Panel::Panel(QWidget *parent) : Panel(controls(), parent) {}
+
+Panel::Panel(std::span<const Control> design, QWidget *parent) : QWidget(parent), m_design(design)
 {
     setObjectName(QStringLiteral("Panel"));
     setWindowTitle(QString::fromLatin1(windowCaption));
@@ -162,6 +183,10 @@ void Panel::prepareApplication(QApplication &app)
 {
     // Fusion draws every control in the colours it is given, on every desktop.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The panel shows its own faces only: the desktop's font is kept for the failure message
+    // and not loaded before one is shown.
+    desktopFont() = QApplication::font();
+    QApplication::setFont(PanelFonts::font(Kind::Label, Font::Standard));
     app.setApplicationName(QStringLiteral("c3f8calc"));
     app.setApplicationVersion(QStringLiteral(C3F8_VERSION));
     app.setDesktopFileName(QStringLiteral("io.github.c3f8calc.c3f8calc"));
@@ -171,41 +196,52 @@ void Panel::buildControls()
 {
     // The system colours come from the desktop's palette, before the panel paints over it.
     const QPalette system = QApplication::palette();
-    QHash<QString, QWidget *> built;
+    QHash<QString, std::pair<QWidget *, const Control *>> built;
     QList<QWidget *> fieldsAndButtons;
-    for (const Control &c : controls()) {
-        QWidget *parent = c.parent ? built.value(QString::fromLatin1(c.parent)) : this;
-        QWidget *widget = createWidget(c, parent, system);
-        built.insert(widget->objectName(), widget);
+    for (const Control &c : m_design) {
+        const auto [parent, frame] = c.parent
+                                         ? built.value(QString::fromLatin1(c.parent))
+                                         : std::pair<QWidget *, const Control *>{this, nullptr};
+        QWidget *widget = createWidget(c, frame, parent, system);
+        built.insert(widget->objectName(), {widget, &c});
         if (c.kind == Kind::Input || c.kind == Kind::Result || c.kind == Kind::Combo ||
             c.kind == Kind::Button)
             fieldsAndButtons.append(widget);
 
-        if (const int i = fieldIndex(c.name); i >= 0) {
+        if (const auto f = fieldNamed(c.name)) {
             auto *combo = qobject_cast<QComboBox *>(widget);
-            m_fields[static_cast<std::size_t>(i)] =
-                combo ? combo->lineEdit() : static_cast<QLineEdit *>(widget);
+            m_fields[static_cast<std::size_t>(*f)] =
+                combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(widget);
         }
-        for (int w = 0; w < c3f8::warning_count; ++w) {
-            if (c3f8::warning_name(static_cast<c3f8::warning>(w)) == c.name)
-                m_warnings[static_cast<std::size_t>(w)] = static_cast<QLabel *>(widget);
-        }
+        if (const auto w = warningNamed(c.name))
+            m_warnings[static_cast<std::size_t>(*w)] = qobject_cast<QLabel *>(widget);
     }
     // Controls stand above labels, as their boxes touch by a pixel in places.
     for (QWidget *widget : fieldsAndButtons)
         widget->raise();
+
+    // The calculation reads and writes every field and warning: each needs its control.
+    for (const auto &row : c3f8::field_table) {
+        if (!m_fields[static_cast<std::size_t>(row.id)])
+            throw std::logic_error("the panel has no text field for the field " +
+                                   std::string(row.name));
+    }
+    for (std::size_t w = 0; w < c3f8::warning_count; ++w) {
+        if (!m_warnings[w])
+            throw std::logic_error("the panel has no label for the warning " +
+                                   std::string(c3f8::warning_names[w]));
+    }
 }
 
 void Panel::describeFieldsForScreenReaders()
 {
-    for (int i = 0; i < c3f8::field_count; ++i) {
-        const auto f = static_cast<c3f8::field>(i);
-        QWidget *widget = m_fields[static_cast<std::size_t>(i)];
+    for (const auto &row : c3f8::field_table) {
+        QWidget *widget = m_fields[static_cast<std::size_t>(row.id)];
         if (auto *combo = qobject_cast<QComboBox *>(widget->parentWidget()))
             widget = combo;
-        widget->setAccessibleName(fieldCaption(f));
-        for (const Control &c : controls()) {
-            if (c.unit && c3f8::field_name(f) == c.name)
+        widget->setAccessibleName(fieldCaption(row.id));
+        for (const Control &c : m_design) {
+            if (c.unit && row.name == c.name)
                 widget->setAccessibleDescription(QString::fromLatin1(c.unit));
         }
     }
@@ -215,7 +251,7 @@ QString Panel::fieldCaption(c3f8::field f) const
 {
     // What a sighted user reads on the labels that name the field, left to right.
     QString caption;
-    for (const Control &c : controls()) {
+    for (const Control &c : m_design) {
         if (c.names && c3f8::field_name(f) == c.names)
             caption +=
                 c.font == Font::Symbol ? QStringLiteral("\u0394") : QString::fromLatin1(c.caption);
@@ -256,7 +292,9 @@ void Panel::setFailureReporter(FailureReporter reporter)
 {
     if (!reporter) {
         reporter = [this](const QString &title, const QString &message) {
-            QMessageBox::critical(this, title, message);
+            QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, this);
+            box.setFont(desktopFont());
+            box.exec();
         };
     }
     m_failureReporter = std::move(reporter);

@@ -3,7 +3,6 @@
 #include <QtMath>
 
 #include <algorithm>
-#include <cstring>
 
 namespace PanelColours {
 
@@ -63,17 +62,16 @@ QColor text(Colour colour, const QPalette &system)
     return colour == Colour::Default ? QColor(Qt::black) : resolve(colour, system);
 }
 
-QColor background(const PanelDesign::Control &control, const QPalette &system)
+QColor background(const PanelDesign::Control &control, const PanelDesign::Control *frame,
+                  const QPalette &system)
 {
     if (control.background != Colour::Default)
         return resolve(control.background, system);
     switch (control.kind) {
     case Kind::Label:
     case Kind::Warning:
-        for (const auto &frame : PanelDesign::controls()) {
-            if (control.parent && std::strcmp(frame.name, control.parent) == 0)
-                return resolve(frame.background, system);
-        }
+        if (frame)
+            return resolve(frame->background, system);
         break;
     case Kind::Button:
         return system.color(QPalette::Active, QPalette::Button);

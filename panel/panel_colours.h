@@ -14,7 +14,8 @@ QColor fixed(PanelDesign::Colour colour);
 QColor text(PanelDesign::Colour colour, const QPalette &system);
 
 // Background of a control; a label's default is the colour of its frame.
-QColor background(const PanelDesign::Control &control, const QPalette &system);
+QColor background(const PanelDesign::Control &control, const PanelDesign::Control *frame,
+                  const QPalette &system);
 
 // Text of the disabled result fields: light enough for 4.5 : 1 on navy and on green.
 inline const QColor disabledResultText{245, 245, 245};

@@ -1,5 +1,7 @@
 #include "panel_frame.h"
 
+#include "panel_bevel.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -23,9 +25,9 @@ void PanelFrame::paintEvent(QPaintEvent *event)
     const int top = metrics.height() / 2;
     const QRect border = rect().adjusted(0, top, -1, -1);
     // Etched: a shadow line with a light line just inside and below it.
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(PanelBevel::shadow);
     painter.drawRect(border.adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::white);
+    painter.setPen(PanelBevel::light);
     painter.drawRect(border.adjusted(1, 1, 0, 0));
 
     const QRect caption(captionIndent, 0, metrics.horizontalAdvance(title()) + 2 * captionPadding,

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace PressureEnthalpyChart {
@@ -15,31 +16,49 @@ namespace {
 // rows (such as 194-195) runs on the boundary between them; a line of one row runs through
 // its middle.
 
-const QColor maroon(153, 48, 101);
-const QColor lightGrey(210, 210, 210);
-const QColor gridGrey(192, 192, 192);
-const QColor isothermGrey(165, 165, 165);
-const QColor isentropeGrey(137, 137, 137);
-const QColor processGreen(0, 255, 0);
-const QColor discGreen(0, 129, 0);
+// Each kind of line, named once.
+namespace colour {
+const QColor ground(255, 255, 255);
+const QColor ink(0, 0, 0); // axes, letters, dimensions
+const QColor grid(192, 192, 192);
+const QColor mainIsobar(153, 48, 101); // 20, 10, 3, 2 and 1 bar
+const QColor otherIsobar(210, 210, 210);
+const QColor isotherm(165, 165, 165);
+const QColor isentrope(137, 137, 137);
+const QColor liquidCurve(255, 0, 0);
+const QColor vapourCurve(0, 0, 255);
+const QColor evaporationIsobar(0, 255, 0);
+const QColor enthalpyLine(255, 0, 0);
+const QColor stateDisc(0, 129, 0);
+} // namespace colour
 
-constexpr double axisX = 72;      // vertical axis, columns 71-72
-constexpr double axisY = 577;     // horizontal axis, rows 576-577
-constexpr double isobarY = 345.5; // evaporation isobar, rows 343-347
+constexpr double axisX = 72;       // vertical axis, columns 71-72
+constexpr double axisY = 577;      // horizontal axis, rows 576-577
+constexpr double isobarY = 345.5;  // evaporation isobar, rows 343-347
+constexpr double isobarEndX = 802; // where the thin isobars end, just past the 350 grid line
+
+constexpr double mainIsobarRows[] = {136.5, 195, 295.5, 331, 388};     // 20, 10, 3, 2, 1 bar
+constexpr double otherIsobarRows[] = {205, 214, 225, 237.5, 253, 271}; // 9 ... 4 bar
+
+// The picture's faces set every property that matters, so that the surface it is painted on
+// (a bold widget, an application font) never lends it a weight or a slant.
+QFont face(const QString &family, double pixels, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(qRound(pixels));
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(QFont::StyleNormal);
+    return font;
+}
 
 QFont sans(double pixels, bool bold = false)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(qRound(pixels));
-    font.setBold(bold);
-    return font;
+    return face(QStringLiteral("Liberation Sans"), pixels, bold);
 }
 
 QFont serif(double pixels)
 {
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setPixelSize(qRound(pixels));
-    return font;
+    return face(QStringLiteral("Liberation Serif"), pixels, false);
 }
 
 QPen pen(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine)
@@ -68,11 +87,30 @@ void dashedLine(QPainter &painter, QPointF from, QPointF to, const QColor &colou
     painter.setBrush(Qt::NoBrush);
 }
 
+// The lines the picture gives as one pixel wide.
+void thinLine(QPainter &painter, const QLineF &line, const QColor &colour)
+{
+    painter.setPen(pen(colour, 1));
+    painter.drawLine(line);
+}
+
+void thinPath(QPainter &painter, const QPainterPath &path, const QColor &colour)
+{
+    painter.setPen(pen(colour, 1));
+    painter.drawPath(path);
+}
+
+void thinDashes(QPainter &painter, const QLineF &line, const QColor &colour, double dash,
+                double gap)
+{
+    dashedLine(painter, line.p1(), line.p2(), colour, 1, dash, gap);
+}
+
 // Draws text so that its ink is centred in box, the extent the drawing gives for it. The
 // letters are drawn upright at the picture's vertical scale rather than squeezed with it, so
 // that they come from the glyph cache instead of being filled as outlines.
 void placeText(QPainter &painter, const QRectF &box, const QString &text, QFont font,
-               const QColor &colour = Qt::black)
+               const QColor &colour = colour::ink)
 {
     const QTransform toDevice = painter.worldTransform();
     const QRectF target = toDevice.mapRect(box);
@@ -94,7 +132,7 @@ QRectF extent(double x1, double y1, double x2, double y2)
 
 void whiteGround(QPainter &painter, const QRectF &box)
 {
-    painter.fillRect(box, Qt::white);
+    painter.fillRect(box, colour::ground);
 }
 
 void arrowhead(QPainter &painter, QPointF tip, QPointF towards, double length, double width)
@@ -105,7 +143,7 @@ void arrowhead(QPainter &painter, QPointF tip, QPointF towards, double length, d
     const QPointF base = tip + unit * length;
     const QPointF corners[] = {tip, base + normal * (width / 2), base - normal * (width / 2)};
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(colour::ink);
     painter.drawPolygon(corners, 3);
     painter.setBrush(Qt::NoBrush);
 }
@@ -153,10 +191,10 @@ double liquidCurveX(double y)
 
 void drawAxes(QPainter &painter)
 {
-    painter.setPen(pen(Qt::black, 2));
+    painter.setPen(pen(colour::ink, 2));
     painter.drawLine(QPointF(axisX, axisY + 1), QPointF(axisX, 4 + 17));
     arrowhead(painter, {axisX, 4}, {axisX, 577}, 17, 12);
-    painter.setPen(pen(Qt::black, 2));
+    painter.setPen(pen(colour::ink, 2));
     painter.drawLine(QPointF(axisX - 1, axisY), QPointF(836 - 17, axisY));
     arrowhead(painter, {836, axisY}, {71, axisY}, 17, 12);
 
@@ -189,16 +227,12 @@ void drawAxes(QPainter &painter)
 void drawGridAndIsobars(QPainter &painter)
 {
     for (double x : {255.0, 436.0, 620.0, 799.0})
-        dashedLine(painter, QPointF(x, 0), QPointF(x, axisY - 1), gridGrey, 2, 9, 3);
+        dashedLine(painter, QPointF(x, 0), QPointF(x, axisY - 1), colour::grid, 2, 9, 3);
 
-    const double maroonRows[] = {136.5, 195, 295.5, 331, 388};  // 20, 10, 3, 2, 1 bar
-    const double greyRows[] = {205, 214, 225, 237.5, 253, 271}; // 9 ... 4 bar
-    painter.setPen(pen(lightGrey, 1));
-    for (double y : greyRows)
-        painter.drawLine(QPointF(axisX, y), QPointF(802, y));
-    painter.setPen(pen(maroon, 1));
-    for (double y : maroonRows)
-        painter.drawLine(QPointF(axisX, y), QPointF(802, y));
+    for (double y : otherIsobarRows)
+        thinLine(painter, {axisX, y, isobarEndX, y}, colour::otherIsobar);
+    for (double y : mainIsobarRows)
+        thinLine(painter, {axisX, y, isobarEndX, y}, colour::mainIsobar);
 }
 
 void drawIsothermsAndIsentropes(QPainter &painter)
@@ -215,16 +249,15 @@ void drawIsothermsAndIsentropes(QPainter &painter)
     };
     const QFont label = sans(11);
     for (const Isotherm &t : isotherms) {
-        painter.setPen(pen(isothermGrey, 1));
         const double startX = liquidCurveX(t.y);
-        painter.drawLine(QPointF(t.topX, 87), QPointF(t.curveX, t.y));
-        painter.drawLine(QPointF(startX, t.y), QPointF(t.leaveX, t.y));
+        thinLine(painter, {t.topX, 87, t.curveX, t.y}, colour::isotherm);
+        thinLine(painter, {startX, t.y, t.leaveX, t.y}, colour::isotherm);
         // Leaving the vapour curve it bends down and runs almost vertically to the axis.
         QPainterPath vapour(QPointF(t.leaveX, t.y));
         const double drop = axisY - 1 - t.y;
         vapour.cubicTo(QPointF(t.axisEndX - 0.15 * (t.axisEndX - t.leaveX), t.y + 0.02 * drop),
                        QPointF(t.axisEndX, t.y + 0.3 * drop), QPointF(t.axisEndX, axisY - 1));
-        painter.drawPath(vapour);
+        thinPath(painter, vapour, colour::isotherm);
 
         const QString text = QString::fromUtf8(t.label);
         const double width = QFontMetricsF(label).tightBoundingRect(text).width();
@@ -244,7 +277,7 @@ void drawIsothermsAndIsentropes(QPainter &painter)
         {"1.62", {725, 576}, {800, 458}, extent(761, 453, 783, 461)},
     };
     for (const Isentrope &s : isentropes) {
-        dashedLine(painter, s.lower, s.upper, isentropeGrey, 1, 9, 3);
+        thinDashes(painter, {s.lower, s.upper}, colour::isentrope, 9, 3);
         placeText(painter, s.labelBox, QString::fromLatin1(s.label), sans(13));
     }
 }
@@ -252,9 +285,9 @@ void drawIsothermsAndIsentropes(QPainter &painter)
 void drawSaturationDome(QPainter &painter)
 {
     const auto &points = saturationCurve();
-    painter.setPen(pen(QColor(255, 0, 0), 3));
+    painter.setPen(pen(colour::liquidCurve, 3));
     painter.drawPath(smoothPath(points, 0, liquidJoint));
-    painter.setPen(pen(QColor(0, 0, 255), 3));
+    painter.setPen(pen(colour::vapourCurve, 3));
     painter.drawPath(smoothPath(points, liquidJoint, points.size() - 1));
 }
 
@@ -266,7 +299,7 @@ void drawTitle(QPainter &painter)
     const QFontMetricsF bigMetrics(big), smallMetrics(small);
     const double baseline = 49;
     double x = 708 - bigMetrics.leftBearing(QLatin1Char('C'));
-    painter.setPen(Qt::black);
+    painter.setPen(colour::ink);
     for (const auto &[text, subscript] :
          {std::pair{"C", false}, {"3", true}, {" F", false}, {"8", true}}) {
         const QString part = QString::fromLatin1(text);
@@ -285,99 +318,140 @@ void drawBackground(QPainter &painter)
     drawTitle(painter);
 }
 
-struct EnthalpyLine
+// The states of the loop, left to right along the evaporation isobar. Each is placed by the x
+// at which its dashed enthalpy line starts; everything that belongs to it (the line, its label
+// below the axis, its disc, its state label and its dimension mark) stands relative to that x.
+struct State
 {
-    const char *label;
-    double topX, bottomX, top, bottom;
+    const char *lineLabel;
+    double x;                               // where the enthalpy line starts
+    double lean;                            // how far its lower end lies right of x
+    double top, bottom;                     // the line's extent
+    double labelLeft, labelRight, labelTop; // its label below the axis, relative to x
+    std::optional<double> disc;             // the disc on the isobar, relative to x
+    double markTop = 0, markBottom = 0;     // the dimension mark along the line, if any
+
+    double xAt(double y) const { return x + lean * (y - top) / (bottom - top); }
+    QRectF labelBox() const
+    {
+        return extent(x + labelLeft, labelTop, x + labelRight, labelTop + 14);
+    }
+};
+
+enum StateIndex
+{
+    LiquidSat,
+    Arriving,
+    Inlet,
+    Outlet,
+    VapourSat
+};
+
+const State states[] = {
+    {"Hliq_sat", 155, 0, 344, 615, -35, 21, 627, {}, 515, 545},
+    {"Hwe_cap", 202, -4, 286, 657, -23, 41, 664, -1},
+    {"Hx_we", 255, 0, 351, 618, -20, 26, 625, 1, 432, 462},
+    {"Hx_wy", 502, 0, 344, 656, -22, 23, 665, 0, 432, 458},
+    {"Hvap_sat", 526, 0, 342, 616, -11, 55, 624, {}, 515, 545},
+};
+
+// A label above the isobar that names a state, on its own white ground; relative to the
+// state's x.
+struct StateLabel
+{
+    const char *text;
+    StateIndex state;
+    double left, top, right, bottom; // the text's extent
+    double groundLeft, groundTop, groundRight, groundBottom;
+
+    QRectF box() const { return extent(at() + left, top, at() + right, bottom); }
+    QRectF ground() const
+    {
+        return extent(at() + groundLeft, groundTop, at() + groundRight, groundBottom);
+    }
+    double at() const { return states[state].x; }
+};
+
+const StateLabel stateLabels[] = {
+    {"x_we", Inlet, -12, 319, 24, 330, -14, 317, 26, 334},
+    {"x_wy", Outlet, -21, 320, 14, 331, -23, 318, 16, 335},
+    {"T_subcool", Arriving, -31, 265, 41, 279, -34, 266, 51, 283},
+};
+
+// A dimension between two enthalpy lines, its ends inset from the lines' centres.
+struct Dimension
+{
+    const char *name; // after the delta
+    StateIndex from, to;
+    double fromInset, toInset;
+    double y;
     QRectF labelBox;
+    // Where the gap is too narrow, the arrows come from outside: the lengths of their lines.
+    double outsideFrom = 0, outsideTo = 0;
+
+    double fromX() const { return qRound(states[from].xAt(y)) + fromInset; }
+    double toX() const { return qRound(states[to].xAt(y)) - toInset; }
 };
 
-const EnthalpyLine enthalpyLines[] = {
-    {"Hliq_sat", 155, 155, 344, 615, extent(120, 627, 176, 641)},
-    {"Hwe_cap", 202, 198, 286, 657, extent(179, 664, 243, 678)},
-    {"Hx_we", 255, 255, 351, 618, extent(235, 625, 281, 639)},
-    {"Hx_wy", 502, 502, 344, 656, extent(480, 665, 525, 679)},
-    {"Hvap_sat", 526, 526, 342, 616, extent(515, 624, 581, 638)},
+const Dimension dimensions[] = {
+    {"Hw", Inlet, Outlet, 1, 1, 445.5, extent(345, 406, 409, 427)},
+    // The right arrow ends under the left arrowhead of the dimension above it.
+    {"Hg", Arriving, Inlet, 0, -1, 449.5, extent(198, 414, 255, 441), 15, 13},
+    {"Hs", LiquidSat, VapourSat, 2, 2, 530.5, extent(312, 491, 368, 512)},
 };
 
-// A dimension between two enthalpy lines, its arrowheads pointing outwards onto them.
-void dimension(QPainter &painter, double fromX, double toX, double y)
+void drawDimension(QPainter &painter, const Dimension &d)
 {
-    painter.setPen(pen(Qt::black, 1));
-    painter.drawLine(QPointF(fromX, y), QPointF(toX, y));
-    arrowhead(painter, {fromX, y}, {toX, y}, 7, 5);
-    arrowhead(painter, {toX, y}, {fromX, y}, 7, 5);
-}
-
-void mark(QPainter &painter, double x, double top, double bottom)
-{
-    painter.setPen(pen(Qt::black, 1));
-    painter.drawLine(QPointF(x + 0.5, top), QPointF(x + 0.5, bottom));
-}
-
-void drawDimensions(QPainter &painter)
-{
-    const QFont delta = serif(30);
-    const QString d = QStringLiteral("\u0394");
-
-    dimension(painter, 256, 501, 445.5);
-    placeText(painter, extent(345, 406, 409, 427), d + QStringLiteral("Hw"), delta);
-
-    // The gap between Hwe_cap and Hx_we is narrow: its arrows come from outside.
-    painter.setPen(pen(Qt::black, 1));
-    painter.drawLine(QPointF(185, 449.5), QPointF(200, 449.5));
-    arrowhead(painter, {200, 449.5}, {185, 449.5}, 7, 5);
-    painter.setPen(pen(Qt::black, 1));
-    painter.drawLine(QPointF(269, 449.5), QPointF(256, 449.5));
-    arrowhead(painter, {256, 449.5}, {269, 449.5}, 7, 5);
-    placeText(painter, extent(198, 414, 255, 441), d + QStringLiteral("Hg"), delta);
-
-    dimension(painter, 157, 524, 530.5);
-    placeText(painter, extent(312, 491, 368, 512), d + QStringLiteral("Hs"), delta);
-
-    mark(painter, 155, 515, 545);
-    mark(painter, 255, 432, 462);
-    mark(painter, 502, 432, 458);
-    mark(painter, 526, 515, 545);
+    const double from = d.fromX(), to = d.toX();
+    if (d.outsideFrom == 0) {
+        thinLine(painter, {from, d.y, to, d.y}, colour::ink);
+        arrowhead(painter, {from, d.y}, {to, d.y}, 7, 5);
+        arrowhead(painter, {to, d.y}, {from, d.y}, 7, 5);
+    } else {
+        const QPointF fromTail(from - d.outsideFrom, d.y), toTail(to + d.outsideTo, d.y);
+        thinLine(painter, {fromTail, {from, d.y}}, colour::ink);
+        arrowhead(painter, {from, d.y}, fromTail, 7, 5);
+        thinLine(painter, {toTail, {to, d.y}}, colour::ink);
+        arrowhead(painter, {to, d.y}, toTail, 7, 5);
+    }
+    placeText(painter, d.labelBox, QStringLiteral("\u0394") + QString::fromLatin1(d.name),
+              serif(30));
 }
 
 void drawOverlay(QPainter &painter)
 {
     // The evaporation isobar, interrupted by its label.
-    painter.setPen(pen(processGreen, 5));
+    painter.setPen(pen(colour::evaporationIsobar, 5));
     painter.drawLine(QPointF(68, isobarY), QPointF(339, isobarY));
     painter.drawLine(QPointF(444, isobarY), QPointF(770, isobarY));
     const QFont label = sans(15);
     placeText(painter, extent(347, 333, 436, 346), QStringLiteral("pevap, tevap"), label);
 
-    drawDimensions(painter);
+    for (const Dimension &d : dimensions)
+        drawDimension(painter, d);
+    for (const State &s : states) {
+        if (s.markBottom > s.markTop)
+            thinLine(painter, {s.x + 0.5, s.markTop, s.x + 0.5, s.markBottom}, colour::ink);
+    }
 
     // Enthalpy lines from their states down past the axis, with their labels in two rows.
-    for (const EnthalpyLine &line : enthalpyLines)
-        dashedLine(painter, QPointF(line.topX, line.top), QPointF(line.bottomX, line.bottom),
-                   QColor(255, 0, 0), 4, 32, 18);
-    for (const EnthalpyLine &line : enthalpyLines)
-        placeText(painter, line.labelBox, QString::fromLatin1(line.label), label);
+    for (const State &s : states)
+        dashedLine(painter, QPointF(s.x, s.top), QPointF(s.x + s.lean, s.bottom),
+                   colour::enthalpyLine, 4, 32, 18);
+    for (const State &s : states)
+        placeText(painter, s.labelBox(), QString::fromLatin1(s.lineLabel), label);
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(discGreen);
-    for (double x : {201.0, 256.0, 502.0})
-        painter.drawEllipse(QPointF(x, isobarY), 9.5, 9.5);
+    painter.setBrush(colour::stateDisc);
+    for (const State &s : states) {
+        if (s.disc)
+            painter.drawEllipse(QPointF(s.x + *s.disc, isobarY), 9.5, 9.5);
+    }
     painter.setBrush(Qt::NoBrush);
 
-    struct StateLabel
-    {
-        const char *text;
-        QRectF box, ground;
-    };
-    const StateLabel states[] = {
-        {"x_we", extent(243, 319, 279, 330), extent(241, 317, 281, 334)},
-        {"x_wy", extent(481, 320, 516, 331), extent(479, 318, 518, 335)},
-        {"T_subcool", extent(171, 265, 243, 279), extent(168, 266, 253, 283)},
-    };
-    for (const StateLabel &s : states) {
-        whiteGround(painter, s.ground);
-        placeText(painter, s.box, QString::fromLatin1(s.text), label);
+    for (const StateLabel &s : stateLabels) {
+        whiteGround(painter, s.ground());
+        placeText(painter, s.box(), QString::fromLatin1(s.text), label);
     }
 }
 
@@ -389,7 +463,7 @@ void draw(QPainter &painter, const QSizeF &target)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(target.width() / designSize.width(), target.height() / designSize.height());
-    painter.fillRect(QRectF(QPointF(0, 0), designSize), Qt::white);
+    painter.fillRect(QRectF(QPointF(0, 0), designSize), colour::ground);
     drawBackground(painter);
     drawOverlay(painter);
     painter.restore();

@@ -35,8 +35,8 @@ int main(int argc, char *argv[])
     // The first worked example: a liquid too warm for the wanted inlet quality.
     Panel panel;
     const char *typed[] = {"-25", "15", "0.1", "0.9", "10", "500"};
-    for (int i = 0; i < c3f8::input_count; ++i) {
-        const auto name = QString::fromLatin1(c3f8::field_name(static_cast<c3f8::field>(i)).data());
+    for (std::size_t i = 0; i < c3f8::input_count; ++i) {
+        const auto name = QString::fromLatin1(c3f8::field_name(c3f8::input(i)).data());
         if (auto *box = panel.findChild<QComboBox *>(name))
             box->setEditText(QString::fromLatin1(typed[i]));
         else

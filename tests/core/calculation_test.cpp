@@ -2,10 +2,10 @@
 #include "core/number_text.h"
 
 #include "field_record.h"
+#include "worked_runs.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 using namespace c3f8;
@@ -13,72 +13,32 @@ using enum c3f8::field;
 
 namespace {
 
-constexpr field results[] = {pevap, Hliq_sat, Hvap_sat,  Hwe_cap, Hx_we, Hx_wy,
-                             dHw,   dHg,      Tlsub_max, x_we2,   m_opt, Qg};
+using texts = std::array<std::string_view, input_count>;
 
-struct inputs
-{
-    std::string tevap, tsub, x_we, x_wy, m, Qw;
-};
-
-field_record record_with(const inputs &in, std::string separator = ".")
+field_record record_with(const texts &typed, std::string_view separator = ".")
 {
     field_record r;
-    r.separator = std::move(separator);
-    r[tevap] = in.tevap;
-    r[tsub] = in.tsub;
-    r[x_we] = in.x_we;
-    r[x_wy] = in.x_wy;
-    r[m] = in.m;
-    r[Qw] = in.Qw;
+    r.separator = separator;
+    for (std::size_t i = 0; i < input_count; ++i)
+        r[input(i)] = typed[i];
     return r;
 }
 
 // Results left from an earlier run, to see which ones a failed run leaves alone.
 void fill_with_old_results(field_record &r, bool ostrzezenie, bool m_warn)
 {
-    for (field f : results)
-        r[f] = "old";
+    for (std::size_t i = 0; i < result_count; ++i)
+        r[result(i)] = "old";
     r.warnings = {ostrzezenie, m_warn};
 }
 
-const inputs run_a{"-25", "15", "0.1", "0.9", "10", "500"};
-const inputs run_b{"-25", "-30", "0.1", "0.9", "5", "500"};
-const inputs run_c{"-20", "-20", "0.2", "1", "8", "700"};
+const texts &run_a = worked_runs[0].typed;
+const texts &run_b = worked_runs[1].typed;
 
-struct worked_run
+texts with(texts typed, field f, std::string_view text)
 {
-    const char *name;
-    inputs in;
-    std::array<const char *, 12> shown;
-    bool ostrzezenie, m_warn;
-};
-
-const worked_run worked_runs[] = {
-    {"A",
-     run_a,
-     {"1.671", "173.6", "275.6", "216.3", "183.8", "265.4", "81.6", "-32.5", "-15", "0.1", "6.13",
-      "-9.3"},
-     true,
-     false},
-    {"B",
-     run_b,
-     {"1.671", "173.6", "275.6", "168.7", "183.8", "265.4", "81.6", "15.1", "-15", "0.1", "6.13",
-      "-16.5"},
-     false,
-     true},
-    {"C",
-     run_c,
-     {"2.033", "178.8", "278.6", "178.8", "198.8", "278.6", "79.9", "20.0", "-1", "0.2", "8.76",
-      "98.8"},
-     false,
-     true},
-};
-
-std::string with_commas(std::string text)
-{
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
+    typed[static_cast<std::size_t>(f)] = text;
+    return typed;
 }
 
 } // namespace
@@ -87,11 +47,11 @@ TEST(Calculate, ReproducesTheWorkedRuns)
 {
     for (const auto &run : worked_runs) {
         SCOPED_TRACE(run.name);
-        auto r = record_with(run.in);
+        auto r = record_with(run.typed);
         fill_with_old_results(r, !run.ostrzezenie, !run.m_warn);
         ASSERT_EQ(calculate(r), std::nullopt);
-        for (std::size_t i = 0; i < std::size(results); ++i)
-            EXPECT_EQ(r[results[i]], run.shown[i]) << field_name(results[i]);
+        for (std::size_t i = 0; i < result_count; ++i)
+            EXPECT_EQ(r[result(i)], run.shown[i]) << field_name(result(i));
         EXPECT_EQ(r.shown(warning::Ostrzezenie), run.ostrzezenie);
         EXPECT_EQ(r.shown(warning::m_warn), run.m_warn);
 
@@ -106,13 +66,12 @@ TEST(Calculate, UsesTheLocalesSeparatorThroughout)
 {
     for (const auto &run : worked_runs) {
         SCOPED_TRACE(run.name);
-        inputs in = run.in;
-        in.x_we = with_commas(in.x_we);
-        in.x_wy = with_commas(in.x_wy);
-        auto r = record_with(in, ",");
+        auto r = record_with(run.typed, ",");
+        for (std::size_t i = 0; i < input_count; ++i)
+            r[input(i)] = with_commas(run.typed[i]);
         ASSERT_EQ(calculate(r), std::nullopt);
-        for (std::size_t i = 0; i < std::size(results); ++i)
-            EXPECT_EQ(r[results[i]], with_commas(run.shown[i]));
+        for (std::size_t i = 0; i < result_count; ++i)
+            EXPECT_EQ(r[result(i)], with_commas(run.shown[i]));
         EXPECT_EQ(r.shown(warning::m_warn), run.m_warn);
     }
     // A point is not this locale's separator.
@@ -155,10 +114,15 @@ TEST(Calculate, StopsAtTheStepThatReadsAnUnreadableInput)
             const auto before = r.texts;
 
             EXPECT_EQ(calculate(r), (calc_error{error_kind::conversion, row.unreadable}));
-            EXPECT_EQ(r.written, std::vector<field>(results, results + row.results_written));
-            for (std::size_t i = row.results_written; i < std::size(results); ++i)
-                EXPECT_EQ(r[results[i]], "old");
-            for (int i = 0; i < input_count; ++i)
+            std::vector<field> written_first;
+            for (std::size_t i = 0; i < result_count; ++i) {
+                if (i < row.results_written)
+                    written_first.push_back(result(i));
+                else
+                    EXPECT_EQ(r[result(i)], "old");
+            }
+            EXPECT_EQ(r.written, written_first);
+            for (std::size_t i = 0; i < input_count; ++i)
                 EXPECT_EQ(r.texts[i], before[i]);
             EXPECT_EQ(r.shown(warning::Ostrzezenie), !row.ostrzezenie_set);
             EXPECT_FALSE(r.shown(warning::m_warn));
@@ -168,7 +132,7 @@ TEST(Calculate, StopsAtTheStepThatReadsAnUnreadableInput)
 
 TEST(Calculate, EqualQualitiesOfOneHalfDivideByZero)
 {
-    auto r = record_with({"-25", "15", "0.5", "0.5", "10", "500"});
+    auto r = record_with(with(with(run_a, x_we, "0.5"), x_wy, "0.5"));
     fill_with_old_results(r, true, true);
     EXPECT_EQ(calculate(r), (calc_error{error_kind::division_by_zero, m_opt}));
     EXPECT_EQ(r.written.size(), 10u);
@@ -181,7 +145,7 @@ TEST(Calculate, EqualQualitiesOfOneHalfDivideByZero)
 
 TEST(Calculate, EqualQualitiesOfSevenTenthsLeaveATinyRise)
 {
-    auto r = record_with({"-25", "15", "0.7", "0.7", "10", "500"});
+    auto r = record_with(with(with(run_a, x_we, "0.7"), x_wy, "0.7"));
     ASSERT_EQ(calculate(r), std::nullopt);
     EXPECT_EQ(r[dHw], "0.0");
     const std::string &shown = r[m_opt];
@@ -195,22 +159,23 @@ TEST(Calculate, EqualQualitiesOfSevenTenthsLeaveATinyRise)
 
 TEST(Calculate, FailsWithOverflowBeforeWritingAnInfiniteValue)
 {
-    auto far = record_with({"1e103", "15", "0.1", "0.9", "10", "500"});
+    auto far = record_with(with(run_a, tevap, "1e103"));
     EXPECT_EQ(calculate(far), (calc_error{error_kind::overflow, pevap}));
     EXPECT_TRUE(far.written.empty());
 
-    auto farther = record_with({"1e60", "15", "0.1", "0.9", "10", "500"});
+    auto farther = record_with(with(run_a, tevap, "1e60"));
     EXPECT_EQ(calculate(farther), (calc_error{error_kind::overflow, Hliq_sat}));
     EXPECT_EQ(farther.written, std::vector<field>{pevap});
 
-    auto hot = record_with({"-25", "1e60", "0.1", "0.9", "10", "500"});
+    auto hot = record_with(with(run_a, tsub, "1e60"));
     EXPECT_EQ(calculate(hot), (calc_error{error_kind::overflow, Hwe_cap}));
 
-    auto heavy = record_with({"-25", "15", "0.1", "0.9", "1e307", "500"});
+    auto heavy = record_with(with(run_a, m, "1e307"));
     EXPECT_EQ(calculate(heavy), (calc_error{error_kind::overflow, Qg}));
     EXPECT_EQ(heavy.written.size(), 11u);
 
-    auto tiny = record_with({"-25", "15", "0.5", "0.5000000000001", "10", "1e308"});
+    auto tiny =
+        record_with(with(with(with(run_a, x_we, "0.5"), x_wy, "0.5000000000001"), Qw, "1e308"));
     EXPECT_EQ(calculate(tiny), (calc_error{error_kind::overflow, m_opt}));
 }
 
@@ -221,9 +186,7 @@ TEST(Calculate, ComparesTheSetFlowWithTheDisplayedOptimum)
                                 {"6.14", false},
                                 {"-1", true},
                                 {"1e300", false}}) {
-        inputs in = run_a;
-        in.m = flow;
-        auto r = record_with(in);
+        auto r = record_with(with(run_a, m, flow));
         ASSERT_EQ(calculate(r), std::nullopt) << flow;
         EXPECT_EQ(r.shown(warning::m_warn), warned) << flow;
     }

@@ -1,5 +1,7 @@
 #include "core/number_text.h"
 
+#include "test_seed.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -11,7 +13,8 @@
 using namespace c3f8;
 
 namespace {
-constexpr std::string_view patterns[] = {"0.000", "0.00", "0.0", "0"};
+constexpr display_pattern all_patterns[] = {patterns::thousandths, patterns::hundredths,
+                                            patterns::tenths, patterns::whole};
 constexpr std::string_view separators[] = {".", ",", "\xd9\xab"}; // U+066B, two bytes
 } // namespace
 
@@ -20,44 +23,46 @@ TEST(FormatNumber, RoundsToThePatternsDecimals)
     struct row
     {
         double value;
-        std::string_view pattern, text;
+        display_pattern pattern;
+        std::string_view text;
     };
+    using namespace patterns;
     const row rows[] = {
-        {1.670975, "0.000", "1.671"},      {-32.49, "0.0", "-32.5"}, {-14.72, "0", "-15"},
-        {6.1305, "0.00", "6.13"},          {0.04, "0.0", "0.0"},     {0.06, "0.0", "0.1"},
-        {1234567.891, "0.0", "1234567.9"}, {0.0, "0.000", "0.000"},  {-0.4, "0", "0"},
-        {99.995, "0.0", "100.0"},
+        {1.670975, thousandths, "1.671"},   {-32.49, tenths, "-32.5"},   {-14.72, whole, "-15"},
+        {6.1305, hundredths, "6.13"},       {0.04, tenths, "0.0"},       {0.06, tenths, "0.1"},
+        {1234567.891, tenths, "1234567.9"}, {0.0, thousandths, "0.000"}, {-0.4, whole, "0"},
+        {99.995, tenths, "100.0"},
     };
     for (const auto &r : rows)
-        EXPECT_EQ(format_number(r.value, r.pattern, "."), r.text) << r.value << " " << r.pattern;
+        EXPECT_EQ(format_number(r.value, r.pattern, "."), r.text)
+            << r.value << " " << r.pattern.text;
 }
 
 TEST(FormatNumber, ShowsNoMinusSignOnAZero)
 {
     for (double v : {-0.0, -1e-300, -0.0499, -2.8e-14})
-        EXPECT_EQ(format_number(v, "0.0", "."), "0.0") << v;
-    EXPECT_EQ(format_number(-0.0004, "0.000", ","), "0,000");
-    EXPECT_EQ(format_number(-0.5, "0", "."), "0"); // a tie rounds to even
-    EXPECT_EQ(format_number(-0.06, "0.0", "."), "-0.1");
+        EXPECT_EQ(format_number(v, patterns::tenths, "."), "0.0") << v;
+    EXPECT_EQ(format_number(-0.0004, patterns::thousandths, ","), "0,000");
+    EXPECT_EQ(format_number(-0.5, patterns::whole, "."), "0"); // a tie rounds to even
+    EXPECT_EQ(format_number(-0.06, patterns::tenths, "."), "-0.1");
 }
 
 TEST(FormatNumber, NeverUsesExponentForm)
 {
-    EXPECT_EQ(format_number(18014398509481984.0, "0.00", "."), "18014398509481984.00");
-    const std::string huge = format_number(DBL_MAX, "0.000", ",");
+    EXPECT_EQ(format_number(18014398509481984.0, patterns::hundredths, "."),
+              "18014398509481984.00");
+    const std::string huge = format_number(DBL_MAX, patterns::thousandths, ",");
     EXPECT_EQ(huge.size(), 309u + 4u);
     EXPECT_EQ(huge.find('e'), std::string::npos);
     EXPECT_EQ(text_to_number(huge, ","), DBL_MAX);
-    EXPECT_EQ(format_number(-1e-300, "0.000", "."), "0.000");
+    EXPECT_EQ(format_number(-1e-300, patterns::thousandths, "."), "0.000");
 }
 
-TEST(FormatNumber, RejectsNonFiniteValuesAndUnknownPatterns)
+TEST(FormatNumber, RejectsNonFiniteValues)
 {
-    EXPECT_THROW(format_number(INFINITY, "0.0", "."), std::invalid_argument);
-    EXPECT_THROW(format_number(NAN, "0", "."), std::invalid_argument);
+    EXPECT_THROW(format_number(INFINITY, patterns::tenths, "."), std::invalid_argument);
+    EXPECT_THROW(format_number(NAN, patterns::whole, "."), std::invalid_argument);
     EXPECT_THROW(number_to_text(-INFINITY, "."), std::invalid_argument);
-    for (std::string_view bad : {"", "0.", "#.##", "0,0", "00"})
-        EXPECT_THROW(format_number(1.0, bad, "."), std::invalid_argument) << bad;
 }
 
 TEST(NumberToText, WritesTheShortestPlainForm)
@@ -111,33 +116,12 @@ TEST(TextToNumber, RejectsWhatIsNotANumberInTheLocale)
         std::string_view text, separator;
     };
     const row rows[] = {
-        {"", "."},
-        {"   ", "."},
-        {"-", "."},
-        {"+", "."},
-        {".", "."},
-        {"abc", "."},
-        {"inf", "."},
-        {"-inf", "."},
-        {"nan", "."},
-        {"infinity", "."},
-        {"1e400", "."},
-        {"-1e309", "."},
-        {"0,5", "."},
-        {"0.5", ","},
-        {"1,000.5", "."},
-        {"1 000", "."},
-        {"1.000,5", ","},
-        {"1e", "."},
-        {"1e+", "."},
-        {"--1", "."},
-        {"0x10", "."},
-        {"1.2.3", "."},
-        {"1e5.5", "."},
-        {"12a", "."},
-        {"1\xd9", "\xd9\xab"},
-        {"5 5", "."},
-        {beyond_range, "."},
+        {"", "."},      {"   ", "."},        {"-", "."},     {"+", "."},   {".", "."},
+        {"abc", "."},   {"inf", "."},        {"-inf", "."},  {"nan", "."}, {"infinity", "."},
+        {"1e400", "."}, {"-1e309", "."},     {"0,5", "."},   {"0.5", ","}, {"1,000.5", "."},
+        {"1 000", "."}, {"1.000,5", ","},    {"1e", "."},    {"1e+", "."}, {"--1", "."},
+        {"0x10", "."},  {"1.2.3", "."},      {"1e5.5", "."}, {"12a", "."}, {"1\xd9", "\xd9\xab"},
+        {"5 5", "."},   {beyond_range, "."},
     };
     for (const auto &r : rows)
         EXPECT_FALSE(text_to_number(r.text, r.separator).has_value()) << r.text;
@@ -145,21 +129,22 @@ TEST(TextToNumber, RejectsWhatIsNotANumberInTheLocale)
 
 TEST(TextToNumber, ReadsBackEveryFormattedTextToTheValueItShows)
 {
-    std::mt19937_64 random(20261208);
+    const auto seed = test_seed();
+    SCOPED_TRACE(seed_note(seed));
+    std::mt19937_64 random(seed);
     std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
     std::uniform_int_distribution<int> magnitude(-8, 20);
     for (int i = 0; i < 20000; ++i) {
         const double value = mantissa(random) * std::pow(10.0, magnitude(random));
         for (auto separator : separators) {
-            for (auto pattern : patterns) {
+            for (auto pattern : all_patterns) {
                 const std::string text = format_number(value, pattern, separator);
                 const auto back = text_to_number(text, separator);
                 ASSERT_TRUE(back.has_value()) << text;
                 // The text shows the rounded value: reading it back and writing it again gives
                 // the same text, and it lies within half a unit of the last decimal.
                 ASSERT_EQ(format_number(*back, pattern, separator), text);
-                const double half_unit =
-                    0.5 * std::pow(10.0, -int(pattern.size() > 1 ? pattern.size() - 2 : 0));
+                const double half_unit = 0.5 * std::pow(10.0, -pattern.decimals);
                 ASSERT_LE(std::abs(*back - value), half_unit * (1 + 1e-9) + std::abs(value) * 1e-15)
                     << text;
             }

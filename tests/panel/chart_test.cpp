@@ -2,6 +2,7 @@
 #include "chart_view.h"
 #include "panel_test_support.h"
 #include "pressure_enthalpy_chart.h"
+#include "worked_runs.h"
 
 #include <QImage>
 #include <QPainter>
@@ -173,19 +174,17 @@ void ChartTest::pictureOnThePanelNeverChanges()
     const QImage before = picture->grab().toImage();
     QVERIFY(!before.isNull());
 
-    const auto run = [&](const QStringList &texts) {
-        const c3f8::field inputs[] = {c3f8::field::tevap, c3f8::field::tsub, c3f8::field::x_we,
-                                      c3f8::field::x_wy,  c3f8::field::m,    c3f8::field::Qw};
-        for (int i = 0; i < 6; ++i)
-            fieldEdit(panel, inputs[i])->setText(texts[i]);
+    const auto run = [&](const std::array<std::string_view, c3f8::input_count> &texts) {
+        for (std::size_t i = 0; i < c3f8::input_count; ++i)
+            fieldEdit(panel, c3f8::input(i))->setText(QString::fromUtf8(texts[i]));
         button(panel, "obl_b")->click();
         QCOMPARE(picture->grab().toImage(), before);
     };
-    run({"-25", "15", "0.1", "0.9", "10", "500"}); // Ostrzezenie shown
+    run(worked_runs[0].typed); // Ostrzezenie shown
     QVERIFY(!warningLabel(panel, c3f8::warning::Ostrzezenie)->isHidden());
-    run({"-20", "-20", "0.2", "1", "8", "700"}); // m_warn shown
+    run(worked_runs[2].typed); // m_warn shown
     QVERIFY(!warningLabel(panel, c3f8::warning::m_warn)->isHidden());
-    run({"", "", "", "", "", ""});
+    run({}); // every field empty: a failure
 
     const QString pevap = fieldEdit(panel, c3f8::field::pevap)->text();
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(200, 200));

@@ -1,0 +1,20 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (POSIX threads, which C++ threads
+# and Qt need). Programs that a test runs go through wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(C3F8_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${C3F8_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${C3F8_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${C3F8_MINGW_TRIPLE}-windres)
+
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${C3F8_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+find_program(C3F8_WINE NAMES wine wine64)
+if(C3F8_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${C3F8_WINE})
+endif()

@@ -1,0 +1,42 @@
+// The three worked runs of the calculator, as typed and as shown with a point as separator.
+#pragma once
+
+#include "core/fields.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+struct worked_run
+{
+    const char *name;
+    std::array<std::string_view, c3f8::input_count> typed;  // tevap, tsub, x_we, x_wy, m, Qw
+    std::array<std::string_view, c3f8::result_count> shown; // pevap ... Qg
+    bool ostrzezenie, m_warn;
+};
+
+// clang-format off
+inline constexpr worked_run worked_runs[] = {
+    {"A", {"-25", "15", "0.1", "0.9", "10", "500"},
+     {"1.671", "173.6", "275.6", "216.3", "183.8", "265.4", "81.6", "-32.5", "-15", "0.1", "6.13",
+      "-9.3"},
+     true, false},
+    {"B", {"-25", "-30", "0.1", "0.9", "5", "500"},
+     {"1.671", "173.6", "275.6", "168.7", "183.8", "265.4", "81.6", "15.1", "-15", "0.1", "6.13",
+      "-16.5"},
+     false, true},
+    {"C", {"-20", "-20", "0.2", "1", "8", "700"},
+     {"2.033", "178.8", "278.6", "178.8", "198.8", "278.6", "79.9", "20.0", "-1", "0.2", "8.76",
+      "98.8"},
+     false, true},
+};
+// clang-format on
+
+// A text as written where the locale's separator is a comma.
+inline std::string with_commas(std::string_view text)
+{
+    std::string commas(text);
+    std::replace(commas.begin(), commas.end(), '.', ',');
+    return commas;
+}
