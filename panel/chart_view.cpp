@@ -12,13 +12,7 @@ ChartView::ChartView(QWidget *parent) : QWidget(parent)
 
 void ChartView::paintEvent(QPaintEvent *)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_cache.size() != pixels || !qFuzzyCompare(m_cache.devicePixelRatio(), ratio)) {
-        m_cache = QPixmap(pixels);
-        m_cache.setDevicePixelRatio(ratio);
-        QPainter painter(&m_cache);
-        PressureEnthalpyChart::draw(painter, QSizeF(size()));
-    }
-    QPainter(this).drawPixmap(0, 0, m_cache);
+    // Painted straight into the window: only an exposure repaints it, never a run.
+    QPainter painter(this);
+    PressureEnthalpyChart::draw(painter, QSizeF(size()));
 }

@@ -1,7 +1,6 @@
 // The picture control that shows the pressure-enthalpy chart, stretched to fill its box.
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 class ChartView : public QWidget
@@ -13,8 +12,4 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    // The chart never depends on the fields: it is drawn once per size and pixel ratio.
-    QPixmap m_cache;
 };

@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -87,23 +89,50 @@ void dashedLine(QPainter &painter, QPointF from, QPointF to, const QColor &colou
     painter.setBrush(Qt::NoBrush);
 }
 
-// The lines the picture gives as one pixel wide.
+// The lines the picture gives as one pixel wide are drawn one device pixel wide at any scale,
+// in their full colour: in device pixels, without anti-aliasing, straight ones through the
+// centres of the pixels they start and end in.
+template <typename Draw> void onDevicePixels(QPainter &painter, const QColor &colour, Draw draw)
+{
+    // Device pixels of the painted widget or image; where Qt redirects the painting into a
+    // larger surface, it adds a whole-pixel offset of its own.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QTransform toDevice = painter.worldTransform() * QTransform::fromScale(ratio, ratio);
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(colour, 1, Qt::SolidLine, Qt::FlatCap));
+    draw(toDevice);
+    painter.restore();
+}
+
+QPointF pixelCentre(QPointF p)
+{
+    return {std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5};
+}
+
 void thinLine(QPainter &painter, const QLineF &line, const QColor &colour)
 {
-    painter.setPen(pen(colour, 1));
-    painter.drawLine(line);
+    onDevicePixels(painter, colour, [&](const QTransform &toDevice) {
+        const QLineF device = toDevice.map(line);
+        painter.drawLine(pixelCentre(device.p1()), pixelCentre(device.p2()));
+    });
 }
 
 void thinPath(QPainter &painter, const QPainterPath &path, const QColor &colour)
 {
-    painter.setPen(pen(colour, 1));
-    painter.drawPath(path);
+    onDevicePixels(painter, colour,
+                   [&](const QTransform &toDevice) { painter.drawPath(toDevice.map(path)); });
 }
 
 void thinDashes(QPainter &painter, const QLineF &line, const QColor &colour, double dash,
                 double gap)
 {
-    dashedLine(painter, line.p1(), line.p2(), colour, 1, dash, gap);
+    const double length = line.length();
+    for (double start = 0; start < length; start += dash + gap) {
+        const double end = std::min(start + dash, length);
+        thinLine(painter, {line.pointAt(start / length), line.pointAt(end / length)}, colour);
+    }
 }
 
 // Draws text so that its ink is centred in box, the extent the drawing gives for it. The

@@ -10,13 +10,32 @@
 
 namespace {
 
-QImage renderChart()
+// The chart painted into an image of the given size, by a painter whose own font is bold: the
+// picture must not take it over.
+QImage renderChart(QSize size = PressureEnthalpyChart::designSize.toSize(), qreal ratio = 1)
 {
-    QImage image(PressureEnthalpyChart::designSize.toSize(), QImage::Format_RGB32);
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::black); // the chart must paint its own white ground
     QPainter painter(&image);
-    PressureEnthalpyChart::draw(painter);
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    PressureEnthalpyChart::draw(painter, QSizeF(size));
     return image;
+}
+
+// Whether one of the rows around y holds a run of pixels in exactly the colour, from x on.
+bool fullColourRow(const QImage &image, int x, int y, QColor colour, int run = 20)
+{
+    for (int row = y - 1; row <= y + 1; ++row) {
+        int length = 0;
+        while (length < run && image.pixelColor(x + length, row) == colour)
+            ++length;
+        if (length == run)
+            return true;
+    }
+    return false;
 }
 
 bool isRed(QColor c)
@@ -77,6 +96,8 @@ private slots:
     void evaporationIsobarWithItsLabelGap();
     void enthalpyLinesAreDashedWithAFiftyPixelPeriod();
     void stateDiscs();
+    void thinLinesStayCrispAtEveryScale();
+    void deltaLabelsAreRegularOnABoldSurface();
     void pictureOnThePanelNeverChanges();
 
 private:
@@ -161,6 +182,48 @@ void ChartTest::stateDiscs()
         QVERIFY(isDiscGreen(m_chart.pixelColor(x, 338)));
         QVERIFY(!isDiscGreen(m_chart.pixelColor(x, 333)));
     }
+}
+
+void ChartTest::thinLinesStayCrispAtEveryScale()
+{
+    struct Line
+    {
+        const char *name;
+        double x, y; // in the picture's own pixels
+        QColor colour;
+    };
+    const Line lines[] = {{"10 bar", 560, 195, QColor(153, 48, 101)},
+                          {"1 bar", 700, 388, QColor(153, 48, 101)},
+                          {"5 bar", 460, 253, QColor(210, 210, 210)},
+                          {"dimension", 300, 445.5, Qt::black}};
+    const QSize panelScale(593, 481);
+    for (auto [size, ratio] : {std::pair{PressureEnthalpyChart::designSize.toSize(), 1.0},
+                               {panelScale, 1.0},
+                               {panelScale, 2.0}}) {
+        const QImage image = renderChart(size, ratio);
+        const double sx = size.width() / PressureEnthalpyChart::designSize.width() * ratio;
+        const double sy = size.height() / PressureEnthalpyChart::designSize.height() * ratio;
+        for (const Line &line : lines) {
+            QVERIFY2(fullColourRow(image, int(line.x * sx), int(line.y * sy), line.colour),
+                     qPrintable(QStringLiteral("%1 at %2 x %3, ratio %4")
+                                    .arg(QString::fromLatin1(line.name))
+                                    .arg(size.width())
+                                    .arg(size.height())
+                                    .arg(ratio)));
+        }
+    }
+}
+
+void ChartTest::deltaLabelsAreRegularOnABoldSurface()
+{
+    QImage plain(PressureEnthalpyChart::designSize.toSize(), QImage::Format_RGB32);
+    QPainter painter(&plain);
+    QFont regular = painter.font();
+    regular.setBold(false);
+    painter.setFont(regular);
+    PressureEnthalpyChart::draw(painter);
+    painter.end();
+    QCOMPARE(m_chart, plain);
 }
 
 void ChartTest::pictureOnThePanelNeverChanges()

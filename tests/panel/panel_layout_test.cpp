@@ -34,6 +34,7 @@ private slots:
     void resultsStayLegible();
     void fieldsHaveAccessibleNamesAndUnits();
     void aFieldWithoutAControlIsRefusedByName();
+    void buttonsAreFlatFacedAndShowPressAndFocus();
 
 private:
     std::unique_ptr<Panel> m_panel;
@@ -271,6 +272,31 @@ void PanelLayoutTest::aFieldWithoutAControlIsRefusedByName()
     } catch (const std::logic_error &refusal) {
         QVERIFY2(std::string_view(refusal.what()).ends_with(" Qg"), refusal.what());
     }
+}
+
+void PanelLayoutTest::buttonsAreFlatFacedAndShowPressAndFocus()
+{
+    m_panel->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_panel.get()));
+    const QImage window = m_panel->grab().toImage();
+    for (const char *name : {"exit_b", "obl_b"}) {
+        const auto design = std::find_if(controls().begin(), controls().end(), [name](auto &c) {
+            return std::string_view(c.name) == name;
+        });
+        QPushButton *b = button(*m_panel, name);
+        // The face beside the caption, in the window as the user sees it.
+        const QPoint face = b->mapTo(m_panel.get(), QPoint(8, b->height() / 2));
+        QCOMPARE(window.pixelColor(face), PanelColours::fixed(design->background));
+
+        const QImage plain = b->grab().toImage();
+        b->setDown(true);
+        const QImage pressed = b->grab().toImage();
+        b->setDown(false);
+        b->setFocus();
+        const QImage focused = b->grab().toImage();
+        QVERIFY2(pressed != plain && focused != plain && pressed != focused, name);
+    }
+    m_panel->hide();
 }
 
 QTEST_MAIN(PanelLayoutTest)
