@@ -4,11 +4,14 @@ set(CPACK_PACKAGE_NAME c3f8calc)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "c3f8calc developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Lines of at most 80 columns, as Debian's tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "A single-window calculator for cooling engineers: from six inputs it computes the\n\
-evaporation pressure, enthalpies, optimum mass flow and pre-heater power of an\n\
-evaporative C3F8 cooling loop, with a pressure-enthalpy chart of the states.")
-set(CPACK_PACKAGE_CONTACT "c3f8calc developers <c3f8calc@localhost>")
+    "A single-window calculator for cooling engineers: from six inputs it\n\
+computes the evaporation pressure, enthalpies, optimum mass flow and\n\
+pre-heater power of an evaporative C3F8 cooling loop, with a\n\
+pressure-enthalpy chart of the states.")
+set(CPACK_PACKAGE_CONTACT "c3f8calc developers <c3f8calc@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
