@@ -1,12 +1,13 @@
-// Start-up of the real program against a bare Qt window, seen from outside on an X server.
+// Start-up of the real program against bare Qt windows, seen from outside on an X server.
 //
 //   startup_bench PROGRAM BARE_WINDOW [ROUNDS]
 //
-// Each round starts both programs one after the other, alternating which goes first, and
-// measures the time from just before the process is created to the first frame painted into
-// its window: the X DAMAGE extension reports every drawing into the window, and the frame
-// counts as painted once both corner pixels show the window's brown. After half a second of
-// idling the resident memory is read from /proc. Prints medians and ratios.
+// The references are BARE_WINDOW alone and BARE_WINDOW with its one bold label ("label"). Each
+// round starts the three one after the other, rotating which goes first, and measures the time from
+// just before the process is created to the first frame painted into its window: the X DAMAGE
+// extension reports every drawing into the window, and the frame counts as painted once both corner
+// pixels show the window's brown. After half a second of idling the resident memory is read from
+// /proc. Prints medians and ratios.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -67,7 +68,7 @@ bool cornersPainted(Display *display, Window window)
 
 int damageEventBase = 0;
 
-Sample startOnce(Display *display, const char *program)
+Sample startOnce(Display *display, const char *program, const char *argument = nullptr)
 {
     const Window root = DefaultRootWindow(display);
     XSync(display, True); // drop what earlier rounds left
@@ -75,7 +76,7 @@ Sample startOnce(Display *display, const char *program)
     const auto started = clock_type::now();
     const pid_t pid = fork();
     if (pid == 0) {
-        execl(program, program, static_cast<char *>(nullptr));
+        execl(program, program, argument, static_cast<char *>(nullptr));
         std::perror("exec");
         _exit(127);
     }
@@ -146,25 +147,35 @@ int main(int argc, char *argv[])
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
 
-    std::vector<double> programMs, bareMs;
-    std::vector<long> programKib, bareKib;
-    startOnce(display, argv[2]); // warm the caches of fonts and libraries for both
-    startOnce(display, argv[1]);
+    struct Subject
+    {
+        const char *name, *program, *argument;
+        std::vector<double> ms;
+        std::vector<long> kib;
+    };
+    Subject subjects[] = {{"program", argv[1], nullptr, {}, {}},
+                          {"bare window", argv[2], nullptr, {}, {}},
+                          {"one-label window", argv[2], "label", {}, {}}};
+    for (Subject &s : subjects) // warm the caches of fonts and libraries for all
+        startOnce(display, s.program, s.argument);
     for (int round = 0; round < rounds; ++round) {
-        for (int turn = 0; turn < 2; ++turn) {
-            const bool programTurn = (round + turn) % 2 == 0;
-            const Sample s = startOnce(display, programTurn ? argv[1] : argv[2]);
-            (programTurn ? programMs : bareMs).push_back(s.startup_ms);
-            (programTurn ? programKib : bareKib).push_back(s.rss_kib);
+        for (int turn = 0; turn < 3; ++turn) {
+            Subject &s = subjects[(round + turn) % 3];
+            const Sample sample = startOnce(display, s.program, s.argument);
+            s.ms.push_back(sample.startup_ms);
+            s.kib.push_back(sample.rss_kib);
         }
     }
-    const double p = median(programMs), b = median(bareMs);
-    const long pk = median(programKib), bk = median(bareKib);
-    std::printf("rounds: %d\n", rounds);
-    std::printf("first frame   program %7.1f ms   bare window %7.1f ms   ratio %.2f\n", p, b,
-                p / b);
-    std::printf("idle resident program %7ld KiB  bare window %7ld KiB  ratio %.2f\n", pk, bk,
-                double(pk) / double(bk));
+    std::printf("rounds: %d, medians\n", rounds);
+    for (const Subject &s : subjects)
+        std::printf("%-17s first frame %7.1f ms   idle resident %7ld KiB\n", s.name, median(s.ms),
+                    median(s.kib));
+    const Subject &program = subjects[0];
+    for (const Subject &reference : {subjects[1], subjects[2]}) {
+        std::printf("program / %-17s first frame %.2f   resident %.2f\n", reference.name,
+                    median(program.ms) / median(reference.ms),
+                    double(median(program.kib)) / double(median(reference.kib)));
+    }
     XCloseDisplay(display);
     return 0;
 }

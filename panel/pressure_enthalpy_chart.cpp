@@ -44,9 +44,10 @@ constexpr double otherIsobarRows[] = {205, 214, 225, 237.5, 253, 271}; // 9 ... 
 
 // The picture's faces set every property that matters, so that the surface it is painted on
 // (a bold widget, an application font) never lends it a weight or a slant.
-QFont face(const QString &family, double pixels, bool bold)
+QFont face(const QStringList &families, double pixels, bool bold)
 {
-    QFont font(family);
+    QFont font;
+    font.setFamilies(families);
     font.setPixelSize(qRound(pixels));
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyle(QFont::StyleNormal);
@@ -55,12 +56,14 @@ QFont face(const QString &family, double pixels, bool bold)
 
 QFont sans(double pixels, bool bold = false)
 {
-    return face(QStringLiteral("Liberation Sans"), pixels, bold);
+    // Liberation's faces have the metrics of Arial and Times New Roman, which Windows has.
+    return face({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}, pixels, bold);
 }
 
 QFont serif(double pixels)
 {
-    return face(QStringLiteral("Liberation Serif"), pixels, false);
+    return face({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")}, pixels,
+                false);
 }
 
 QPen pen(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine)

@@ -96,6 +96,7 @@ private slots:
     void evaporationIsobarWithItsLabelGap();
     void enthalpyLinesAreDashedWithAFiftyPixelPeriod();
     void stateDiscs();
+    void narrowGapArrowsComeFromOutside();
     void thinLinesStayCrispAtEveryScale();
     void deltaLabelsAreRegularOnABoldSurface();
     void pictureOnThePanelNeverChanges();
@@ -182,6 +183,17 @@ void ChartTest::stateDiscs()
         QVERIFY(isDiscGreen(m_chart.pixelColor(x, 338)));
         QVERIFY(!isDiscGreen(m_chart.pixelColor(x, 333)));
     }
+}
+
+void ChartTest::narrowGapArrowsComeFromOutside()
+{
+    // Between the Hwe_cap and Hx_we lines there is no room: the arrows of the delta Hg
+    // dimension point onto the lines from the left and from the right, at row 449.
+    for (int x : {188, 193, 260, 265})
+        QVERIFY2(isBlack(m_chart.pixelColor(x, 449)), qPrintable(QString::number(x)));
+    for (int x = 206; x <= 248; x += 6)
+        QVERIFY2(!isBlack(m_chart.pixelColor(x, 449)) && !isBlack(m_chart.pixelColor(x, 450)),
+                 qPrintable(QString::number(x)));
 }
 
 void ChartTest::thinLinesStayCrispAtEveryScale()
