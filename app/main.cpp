@@ -1,5 +1,6 @@
 // c3f8calc: mass flow and pre-heater power of a C3F8 evaporative cooling loop.
-#include "panel.h"
+#include "application.h"
+#include "window/panel.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
 #endif
     QApplication app(argc, argv);
-    Panel::prepareApplication(app);
+    prepareApplication(app);
 
     Panel panel;
     if (const QScreen *screen = panel.screen())

@@ -1,5 +1,6 @@
 // From a click on OBLICZ to all results shown, on the real window (offscreen platform).
-#include "panel.h"
+#include "application.h"
+#include "window/panel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,7 +60,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Panel::prepareApplication(app);
+    prepareApplication(app);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -9,7 +9,7 @@ namespace c3f8 {
 
 namespace {
 
-// Thrown inside a run only; calculate() hands it back as its result.
+// Thrown inside a run only; calculate() hands it back in its outcome.
 struct run_stopped
 {
     calc_error error;
@@ -18,11 +18,14 @@ struct run_stopped
 class run
 {
 public:
-    explicit run(field_access &fields) : m_fields(fields) {}
-
-    double read(field f)
+    run(field_record &record, std::string_view separator, run_outcome &outcome)
+        : m_record(record), m_separator(separator), m_outcome(outcome)
     {
-        const auto value = text_to_number(m_fields.text(f), m_fields.decimal_separator());
+    }
+
+    double read(field f) const
+    {
+        const auto value = text_to_number(m_record[f], m_separator);
         if (!value)
             throw run_stopped{{error_kind::conversion, f}};
         return *value;
@@ -47,14 +50,20 @@ public:
     // Writes value into the result field f with that field's display pattern.
     void show(field f, double value)
     {
-        const auto pattern = field_table[static_cast<std::size_t>(f)].shown_as;
-        m_fields.set_text(f, format_number(value, *pattern, m_fields.decimal_separator()));
+        m_record[f] = format_number(value, *row(f).shown_as, m_separator);
+        m_outcome.values[index(f) - input_count] = value;
     }
 
-    void set_warning(warning w, bool visible) { m_fields.set_warning_visible(w, visible); }
+    void set_warning(warning w, bool visible)
+    {
+        m_record.warnings[index(w)] = visible;
+        m_outcome.decided[index(w)] = true;
+    }
 
 private:
-    field_access &m_fields;
+    field_record &m_record;
+    std::string_view m_separator;
+    run_outcome &m_outcome;
 };
 
 void perform(run &r)
@@ -109,28 +118,28 @@ void perform(run &r)
 
 } // namespace
 
-std::string_view error_kind_name(error_kind kind)
+run_outcome calculate(field_record &record, std::string_view separator)
 {
-    switch (kind) {
-    case error_kind::conversion:
-        return "conversion";
-    case error_kind::division_by_zero:
-        return "division by zero";
-    case error_kind::overflow:
-        return "overflow";
-    }
-    return "unknown";
-}
-
-std::optional<calc_error> calculate(field_access &fields)
-{
-    run r(fields);
+    run_outcome outcome;
+    run r(record, separator, outcome);
     try {
         perform(r);
     } catch (const run_stopped &stopped) {
-        return stopped.error;
+        outcome.failure = stopped.error;
     }
-    return std::nullopt;
+    return outcome;
+}
+
+std::string failure_message(const calc_error &error)
+{
+    const std::string_view pattern = row(error.kind).message;
+    const auto at = pattern.find("{}");
+    std::string message(pattern.substr(0, at));
+    message += row(error.field).caption;
+    message += pattern.substr(at + 2);
+    message += '\n';
+    message += failure_consequence;
+    return message;
 }
 
 } // namespace c3f8

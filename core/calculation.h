@@ -1,23 +1,29 @@
-// One run of the operating-point calculation over the panel's fields.
+// One run of the operating-point calculation over a record of the panel's field texts.
 #pragma once
 
-#include "core/fields.h"
+#include "core/catalogue.h"
 
+#include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace c3f8 {
 
-enum class error_kind
+// What the panel holds: the text of every field and whether each warning is shown. A run reads
+// and writes it as the window's fields; every front end fills one and reads it back.
+struct field_record
 {
-    conversion,       // a field text is not a number in the user's locale
-    division_by_zero, // a divisor came out as exactly zero
-    overflow,         // a value came out infinite or undefined
+    std::array<std::string, field_count> texts{};
+    std::array<bool, warning_count> warnings{};
+
+    std::string &operator[](field f) { return texts[index(f)]; }
+    const std::string &operator[](field f) const { return texts[index(f)]; }
+    bool shown(warning w) const { return warnings[index(w)]; }
 };
 
-std::string_view error_kind_name(error_kind kind);
-
-// Why a run stopped, and the field being read or written at that moment.
+// Why a run stopped, and the field it names: the input being read, or the result whose step
+// was being computed.
 struct calc_error
 {
     error_kind kind;
@@ -26,9 +32,27 @@ struct calc_error
     friend bool operator==(const calc_error &, const calc_error &) = default;
 };
 
-// Reads the six inputs, writes the twelve results as it goes and sets both warnings. At the
-// first failure it stops: the results already written keep their new texts, everything else
-// keeps what it showed. No result is ever infinite or undefined.
-[[nodiscard]] std::optional<calc_error> calculate(field_access &fields);
+// What a run did beside the texts it wrote.
+struct run_outcome
+{
+    std::optional<calc_error> failure;
+    // The unrounded value of every result the run wrote; none for the results it did not reach.
+    std::array<std::optional<double>, result_count> values{};
+    // Which warnings the run decided (and so set or cleared in the record).
+    std::array<bool, warning_count> decided{};
+
+    bool wrote(field f) const { return !is_input(f) && values[index(f) - input_count]; }
+    std::optional<double> value(field f) const { return values[index(f) - input_count]; }
+};
+
+// Reads the six inputs of record, writes the twelve results as it goes and sets both warnings,
+// every number in the notation of separator (the locale's decimal separator, UTF-8). At the
+// first failure it stops: the results already written keep their new texts, every other field
+// and warning keeps what it held. No result is ever infinite or undefined.
+run_outcome calculate(field_record &record, std::string_view separator);
+
+// The message that tells the user why a run stopped, naming the kind and the field as its
+// labels read; the first line names them, the second says that the inputs were kept.
+std::string failure_message(const calc_error &error);
 
 } // namespace c3f8

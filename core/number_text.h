@@ -6,7 +6,7 @@
 // written here reads back through text_to_number to exactly the value it shows.
 #pragma once
 
-#include "core/fields.h"
+#include "core/catalogue.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,10 @@
 // Arbitrary bytes into the number reader and, split at newlines, into the six inputs of a run.
 //
 // The first byte picks the decimal separator; the first line goes to text_to_number alone, the
-// next six become tevap, tsub, x_we, x_wy, m and Qw.
+// next six become the inputs in the window's order: tevap, tsub, x_we, x_wy, Qw and m.
 #include "core/calculation.h"
 #include "core/number_text.h"
 
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -13,22 +12,6 @@
 #include <string_view>
 
 namespace {
-
-struct fuzzed_panel final : c3f8::field_access
-{
-    std::array<std::string, c3f8::field_count> texts{};
-    std::array<bool, c3f8::field_count> written{};
-    std::string separator;
-
-    std::string text(c3f8::field f) override { return texts[static_cast<std::size_t>(f)]; }
-    void set_text(c3f8::field f, std::string_view text) override
-    {
-        texts[static_cast<std::size_t>(f)] = text;
-        written[static_cast<std::size_t>(f)] = true;
-    }
-    void set_warning_visible(c3f8::warning, bool) override {}
-    std::string decimal_separator() override { return separator; }
-};
 
 void require(bool condition)
 {
@@ -51,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size == 0)
         return 0;
     constexpr std::string_view separators[] = {".", ",", "\xd9\xab"};
-    fuzzed_panel panel;
-    panel.separator = separators[data[0] % std::size(separators)];
+    const std::string_view separator = separators[data[0] % std::size(separators)];
     std::string_view rest(reinterpret_cast<const char *>(data + 1), size - 1);
 
     const auto next_line = [&rest] {
@@ -62,24 +44,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return line;
     };
 
-    if (const auto value = c3f8::text_to_number(next_line(), panel.separator))
+    if (const auto value = c3f8::text_to_number(next_line(), separator))
         require(std::isfinite(*value));
 
+    c3f8::field_record record;
     for (std::size_t i = 0; i < c3f8::input_count; ++i)
-        panel.texts[i] = next_line();
-    const auto error = c3f8::calculate(panel);
-    if (error) {
-        using k = c3f8::error_kind;
-        require(error->kind == k::conversion || error->kind == k::division_by_zero ||
-                error->kind == k::overflow);
-    }
-    for (std::size_t i = c3f8::input_count; i < c3f8::field_count; ++i) {
-        if (!panel.written[i])
+        record.texts[i] = next_line();
+    const c3f8::field_record before = record;
+    const auto outcome = c3f8::calculate(record, separator);
+
+    // Inputs are never written; a result is written exactly where the run hands back its value,
+    // and every written text is a finite number in the same notation.
+    for (std::size_t i = 0; i < c3f8::field_count; ++i) {
+        const auto f = static_cast<c3f8::field>(i);
+        if (!outcome.wrote(f)) {
+            require(record.texts[i] == before.texts[i]);
             continue;
-        const std::string &text = panel.texts[i];
+        }
+        const std::string &text = record.texts[i];
         require(!mentions_non_finite(text));
-        const auto back = c3f8::text_to_number(text, panel.separator);
-        require(back.has_value() && std::isfinite(*back));
+        const auto back = c3f8::text_to_number(text, separator);
+        require(back.has_value() && std::isfinite(*back) && std::isfinite(*outcome.value(f)));
     }
     return 0;
 }

@@ -1,9 +1,10 @@
 // Writes the pictures for the README: the chart at its full size, and the window after a run.
 //
 //   panel_snapshot CHART.png WINDOW.png
-#include "core/fields.h"
-#include "panel.h"
-#include "pressure_enthalpy_chart.h"
+#include "application.h"
+#include "chart/pressure_enthalpy_chart.h"
+#include "core/catalogue.h"
+#include "window/panel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,7 +22,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s CHART.png WINDOW.png\n", argv[0]);
         return 2;
     }
-    Panel::prepareApplication(app);
+    prepareApplication(app);
 
     QImage chart(PressureEnthalpyChart::designSize.toSize(), QImage::Format_RGB32);
     {
@@ -34,7 +35,7 @@ int main(int argc, char *argv[])
 
     // The first worked example: a liquid too warm for the wanted inlet quality.
     Panel panel;
-    const char *typed[] = {"-25", "15", "0.1", "0.9", "10", "500"};
+    const char *typed[] = {"-25", "15", "0.1", "0.9", "500", "10"};
     for (std::size_t i = 0; i < c3f8::input_count; ++i) {
         const auto name = QString::fromLatin1(c3f8::field_name(c3f8::input(i)).data());
         if (auto *box = panel.findChild<QComboBox *>(name))

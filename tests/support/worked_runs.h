@@ -1,7 +1,7 @@
 // The three worked runs of the calculator, as typed and as shown with a point as separator.
 #pragma once
 
-#include "core/fields.h"
+#include "core/catalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -11,27 +11,43 @@
 struct worked_run
 {
     const char *name;
-    std::array<std::string_view, c3f8::input_count> typed;  // tevap, tsub, x_we, x_wy, m, Qw
-    std::array<std::string_view, c3f8::result_count> shown; // pevap ... Qg
+    std::array<std::string_view, c3f8::input_count> typed;  // in the catalogue's order
+    std::array<std::string_view, c3f8::result_count> shown; // in the catalogue's order
     bool ostrzezenie, m_warn;
 };
 
 // clang-format off
 inline constexpr worked_run worked_runs[] = {
-    {"A", {"-25", "15", "0.1", "0.9", "10", "500"},
+    //       tevap  tsub   x_we   x_wy   Qw     m
+    {"A", {"-25", "15", "0.1", "0.9", "500", "10"},
      {"1.671", "173.6", "275.6", "216.3", "183.8", "265.4", "81.6", "-32.5", "-15", "0.1", "6.13",
       "-9.3"},
      true, false},
-    {"B", {"-25", "-30", "0.1", "0.9", "5", "500"},
+    {"B", {"-25", "-30", "0.1", "0.9", "500", "5"},
      {"1.671", "173.6", "275.6", "168.7", "183.8", "265.4", "81.6", "15.1", "-15", "0.1", "6.13",
       "-16.5"},
      false, true},
-    {"C", {"-20", "-20", "0.2", "1", "8", "700"},
+    {"C", {"-20", "-20", "0.2", "1", "700", "8"},
      {"2.033", "178.8", "278.6", "178.8", "198.8", "278.6", "79.9", "20.0", "-1", "0.2", "8.76",
       "98.8"},
      false, true},
 };
 // clang-format on
+
+// A run with a text missing would be padded with empty texts without a word.
+constexpr bool worked_runs_are_complete()
+{
+    for (const worked_run &run : worked_runs) {
+        for (std::string_view text : run.typed)
+            if (text.empty())
+                return false;
+        for (std::string_view text : run.shown)
+            if (text.empty())
+                return false;
+    }
+    return true;
+}
+static_assert(worked_runs_are_complete(), "every worked run needs all its inputs and results");
 
 // A text as written where the locale's separator is a comma.
 inline std::string with_commas(std::string_view text)

@@ -1,0 +1,18 @@
+// A one-line text field with the classic sunken border, painted in full by itself.
+//
+// Painting every pixel of its box lets Qt skip the frame and labels behind it when a result
+// changes, which keeps a run's repaint short.
+#pragma once
+
+#include <QLineEdit>
+
+class ClassicLineEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit ClassicLineEdit(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

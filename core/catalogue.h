@@ -1,0 +1,224 @@
+// Everything the program knows about its fields, warnings and failures, each fact once: the
+// object name of a field's control, its caption and unit as the window shows them, its display
+// pattern and its place in the order of the calculation's record.
+//
+// The enumerations end with a count that the tables are checked against at compile time, so an
+// enumerator added anywhere without its row does not compile.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace c3f8 {
+
+// How a result is shown: the pattern as the user knows it, and its number of decimals.
+struct display_pattern
+{
+    std::string_view text;
+    int decimals;
+};
+
+namespace patterns {
+inline constexpr display_pattern thousandths{"0.000", 3};
+inline constexpr display_pattern hundredths{"0.00", 2};
+inline constexpr display_pattern tenths{"0.0", 1};
+inline constexpr display_pattern whole{"0", 0};
+} // namespace patterns
+
+// The inputs in the window's order (its Tab order), then the results in the order a run
+// writes them. Wherever a case is listed (records, worked runs, columns) it is in this order.
+enum class field
+{
+    tevap,
+    tsub,
+    x_we,
+    x_wy,
+    Qw,
+    m,
+    pevap,
+    Hliq_sat,
+    Hvap_sat,
+    Hwe_cap,
+    Hx_we,
+    Hx_wy,
+    dHw,
+    dHg,
+    Tlsub_max,
+    x_we2,
+    m_opt,
+    Qg,
+    count
+};
+
+inline constexpr std::size_t field_count = static_cast<std::size_t>(field::count);
+inline constexpr std::size_t input_count = 6;
+inline constexpr std::size_t result_count = field_count - input_count;
+
+struct field_row
+{
+    field id;
+    std::string_view name;    // the object name of its control
+    std::string_view caption; // as the labels that name it read, UTF-8 ("ΔHg")
+    std::string_view unit;    // as its unit label reads, without brackets; empty: none
+    std::optional<display_pattern> shown_as; // results only
+};
+
+// clang-format off
+inline constexpr std::array<field_row, field_count> field_table = {{
+    {field::tevap,     "tevap",     "T odparowania",           "C",       {}},
+    {field::tsub,      "tsub",      "T przechlodzenia cieczy", "C",       {}},
+    {field::x_we,      "x_we",      "x_we",                    "",        {}},
+    {field::x_wy,      "x_wy",      "x_wy",                    "",        {}},
+    {field::Qw,        "Qw",        "Qw",                      "W",       {}},
+    {field::m,         "m",         "m",                       "g/s",     {}},
+    {field::pevap,     "pevap",     "p_odparowania",           "bar abs", patterns::thousandths},
+    {field::Hliq_sat,  "Hliq_sat",  "Hliq_sat",                "kJ/kg",   patterns::tenths},
+    {field::Hvap_sat,  "Hvap_sat",  "Hvap_sat",                "kJ/kg",   patterns::tenths},
+    {field::Hwe_cap,   "Hwe_cap",   "Hwe_cap (od 2)",          "kJ/kg",   patterns::tenths},
+    {field::Hx_we,     "Hx_we",     "Hx_we (x_we)",            "kJ/kg",   patterns::tenths},
+    {field::Hx_wy,     "Hx_wy",     "Hx_wy (x_wy)",            "kJ/kg",   patterns::tenths},
+    {field::dHw,       "dHw",       "\u0394Hw",                "kJ/kg",   patterns::tenths},
+    {field::dHg,       "dHg",       "\u0394Hg",                "kJ/kg",   patterns::tenths},
+    {field::Tlsub_max, "Tlsub_max", "Tlsub_max",               "C",       patterns::whole},
+    {field::x_we2,     "x_we2",     "x_we'",                   "",        patterns::tenths},
+    {field::m_opt,     "m_opt",     "m_opt (Qw,dx)",           "g/s",     patterns::hundredths},
+    {field::Qg,        "Qg",        "Qg (m)",                  "W",       patterns::tenths},
+}};
+// clang-format on
+
+constexpr bool field_table_is_complete()
+{
+    for (std::size_t i = 0; i < field_count; ++i) {
+        const field_row &row = field_table[i];
+        if (static_cast<std::size_t>(row.id) != i || row.name.empty() || row.caption.empty() ||
+            row.shown_as.has_value() != (i >= input_count))
+            return false;
+    }
+    return true;
+}
+static_assert(field_table_is_complete(),
+              "every field needs its row, in enumeration order, with a name, a caption and, for "
+              "a result (and only for a result), its display pattern");
+
+constexpr std::size_t index(field f)
+{
+    return static_cast<std::size_t>(f);
+}
+constexpr const field_row &row(field f)
+{
+    return field_table[index(f)];
+}
+constexpr field input(std::size_t i)
+{
+    return static_cast<field>(i);
+}
+constexpr field result(std::size_t i)
+{
+    return static_cast<field>(input_count + i);
+}
+constexpr bool is_input(field f)
+{
+    return index(f) < input_count;
+}
+constexpr std::string_view field_name(field f)
+{
+    return row(f).name;
+}
+
+enum class warning
+{
+    Ostrzezenie, // the inlet quality is too low for the arriving liquid
+    m_warn,      // the set mass flow is below the optimum
+    count
+};
+
+inline constexpr std::size_t warning_count = static_cast<std::size_t>(warning::count);
+
+struct warning_row
+{
+    warning id;
+    std::string_view name;    // the object name of its label
+    std::string_view caption; // the label's text, exactly as shown
+};
+
+inline constexpr std::array<warning_row, warning_count> warning_table = {{
+    {warning::Ostrzezenie, "Ostrzezenie",
+     "!!! Hwe_cap jest mniejsze od Hx_we, czyli zalozone x_we jest za male dla obecnej T "
+     "przechlodzenia cieczy !!!!"},
+    {warning::m_warn, "m_warn", "!!! m musi byc wieksze od m_opt (pkt.2 \"Komentarz) !!!"},
+}};
+
+constexpr bool warning_table_is_complete()
+{
+    for (std::size_t i = 0; i < warning_count; ++i) {
+        if (static_cast<std::size_t>(warning_table[i].id) != i || warning_table[i].name.empty() ||
+            warning_table[i].caption.empty())
+            return false;
+    }
+    return true;
+}
+static_assert(warning_table_is_complete(),
+              "every warning needs its row, in enumeration order, with a name and a caption");
+
+constexpr std::size_t index(warning w)
+{
+    return static_cast<std::size_t>(w);
+}
+constexpr const warning_row &row(warning w)
+{
+    return warning_table[index(w)];
+}
+
+enum class error_kind
+{
+    conversion,       // a field text is not a number in the user's locale
+    division_by_zero, // a divisor came out as exactly zero
+    overflow,         // a value came out infinite or undefined
+    count
+};
+
+inline constexpr std::size_t error_kind_count = static_cast<std::size_t>(error_kind::count);
+
+struct error_kind_row
+{
+    error_kind id;
+    std::string_view name; // for scripts: "conversion", "division_by_zero", "overflow"
+    // What the user is told; {} stands for the field's caption in quotes.
+    std::string_view message;
+};
+
+inline constexpr std::array<error_kind_row, error_kind_count> error_kind_table = {{
+    {error_kind::conversion, "conversion",
+     "Blad konwersji: pole \"{}\" nie zawiera poprawnej liczby."},
+    {error_kind::division_by_zero, "division_by_zero",
+     "Dzielenie przez zero przy obliczaniu \"{}\"."},
+    {error_kind::overflow, "overflow", "Przekroczenie zakresu liczb przy obliczaniu \"{}\"."},
+}};
+
+constexpr bool error_kind_table_is_complete()
+{
+    for (std::size_t i = 0; i < error_kind_count; ++i) {
+        const error_kind_row &r = error_kind_table[i];
+        if (static_cast<std::size_t>(r.id) != i || r.name.empty() ||
+            r.message.find("{}") == std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+static_assert(error_kind_table_is_complete(),
+              "every kind of failure needs its row, in enumeration order, with a name and a "
+              "message that names the field");
+
+constexpr const error_kind_row &row(error_kind k)
+{
+    return error_kind_table[static_cast<std::size_t>(k)];
+}
+
+// The title of the failure message, and the line that follows the kind and the field.
+inline constexpr std::string_view failure_title = "Blad obliczen";
+inline constexpr std::string_view failure_consequence =
+    "Obliczenia przerwano; wprowadzone dane pozostaja bez zmian.";
+
+} // namespace c3f8

@@ -1,0 +1,373 @@
+// The window at work: start state, keyboard, runs typed into the real widgets, failures.
+#include "core/number_text.h"
+#include "panel_test_support.h"
+#include "test_seed.h"
+#include "worked_runs.h"
+
+#include <QAbstractItemView>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QtTest>
+
+using c3f8::field;
+using c3f8::warning;
+
+namespace {
+
+struct Failure
+{
+    QString title, message;
+};
+
+// A panel whose failures are recorded instead of shown in a modal box.
+struct TestedPanel
+{
+    Panel panel;
+    QList<Failure> failures;
+
+    TestedPanel()
+    {
+        panel.setFailureReporter([this](const QString &title, const QString &message) {
+            failures.append({title, message});
+        });
+    }
+
+    QString text(field f) const { return fieldEdit(panel, f)->text(); }
+    bool warned(warning w) const { return !warningLabel(panel, w)->isHidden(); }
+
+    // Types like a user: into the focused field, replacing what it held.
+    void type(field f, const QString &text)
+    {
+        QLineEdit *edit = fieldEdit(panel, f);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
+    void typeInputs(const QStringList &texts)
+    {
+        for (std::size_t i = 0; i < c3f8::input_count; ++i)
+            type(c3f8::input(i), texts[int(i)]);
+    }
+
+    // Clicks OBLICZ; the window must then show what the calculation gives on a plain record of
+    // the same texts, in the locale's notation: the same figures and warnings, and a failure
+    // reported where the calculation fails.
+    void clickOblicz()
+    {
+        c3f8::field_record expected;
+        for (const auto &row : c3f8::field_table)
+            expected[row.id] = text(row.id).toStdString();
+        expected.warnings = {warned(warning::Ostrzezenie), warned(warning::m_warn)};
+        const bool fails =
+            c3f8::calculate(expected, QLocale().decimalPoint().toStdString()).failure.has_value();
+        const auto failuresBefore = failures.size();
+
+        QTest::mouseClick(button(panel, "obl_b"), Qt::LeftButton);
+        QCOMPARE(failures.size(), failuresBefore + (fails ? 1 : 0));
+        for (const auto &row : c3f8::field_table)
+            QCOMPARE(text(row.id), QString::fromStdString(expected[row.id]));
+        QCOMPARE(warned(warning::Ostrzezenie), expected.shown(warning::Ostrzezenie));
+        QCOMPARE(warned(warning::m_warn), expected.shown(warning::m_warn));
+    }
+};
+
+QStringList typedTexts(const worked_run &run, bool commas = false)
+{
+    QStringList texts;
+    for (std::string_view typed : run.typed)
+        texts << QString::fromStdString(commas ? with_commas(typed) : std::string(typed));
+    return texts;
+}
+
+} // namespace
+
+class PanelBehaviourTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareApplication(*qApp); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void startsEmptyWithTheQualityLists_data();
+    void startsEmptyWithTheQualityLists();
+    void tabCyclesOverTheInputsAndButtons();
+    void enterAndEscapeDoNothing();
+    void resultFieldsTakeNoInput();
+    void workedRunsTypedIntoTheWindow_data();
+    void workedRunsTypedIntoTheWindow();
+    void aQualityPickedFromTheList();
+    void failuresLeaveTheInputsAndTheWindowWorking();
+    void theRealMessageBoxNamesKindAndField();
+    void wyjscieClosesTheWindow();
+    void monkeyTyping();
+};
+
+void PanelBehaviourTest::startsEmptyWithTheQualityLists_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("inlet");
+    QTest::addColumn<QStringList>("outlet");
+    QTest::newRow("point") << QLocale(QLocale::English, QLocale::UnitedStates)
+                           << QStringList{"0",   "0.1", "0.2", "0.3", "0.4",
+                                          "0.5", "0.6", "0.7", "0.8", "0.9"}
+                           << QStringList{"0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1"};
+    QTest::newRow("comma") << QLocale(QLocale::Polish, QLocale::Poland)
+                           << QStringList{"0",   "0,1", "0,2", "0,3", "0,4",
+                                          "0,5", "0,6", "0,7", "0,8", "0,9"}
+                           << QStringList{"0,4", "0,5", "0,6", "0,7", "0,8", "0,9", "1"};
+}
+
+void PanelBehaviourTest::startsEmptyWithTheQualityLists()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, inlet);
+    QFETCH(QStringList, outlet);
+    QLocale::setDefault(locale);
+
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    for (const auto &row : c3f8::field_table)
+        QVERIFY(p.text(row.id).isEmpty());
+    QVERIFY(!p.warned(warning::Ostrzezenie));
+    QVERIFY(!p.warned(warning::m_warn));
+
+    for (auto [name, expected] : {std::pair{"x_we", inlet}, {"x_wy", outlet}}) {
+        QComboBox *box = combo(p.panel, name);
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        QCOMPARE(items, expected);
+        QCOMPARE(box->currentIndex(), -1);
+        QVERIFY(box->currentText().isEmpty());
+    }
+    QCOMPARE(p.panel.focusWidget(), fieldEdit(p.panel, field::tevap));
+}
+
+void PanelBehaviourTest::tabCyclesOverTheInputsAndButtons()
+{
+    Panel panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    const QStringList forward = {"tsub", "x_we", "x_wy", "Qw", "m", "exit_b", "obl_b", "tevap"};
+    const auto focusedName = [&panel] {
+        QWidget *w = panel.focusWidget();
+        // An editable combo box is focused through its line edit.
+        return qobject_cast<QComboBox *>(w->parentWidget()) ? w->parentWidget()->objectName()
+                                                            : w->objectName();
+    };
+    QCOMPARE(focusedName(), QStringLiteral("tevap"));
+    for (int round = 0; round < 2; ++round) {
+        for (const QString &name : forward) {
+            QTest::keyClick(panel.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(focusedName(), name);
+        }
+    }
+    for (auto it = forward.rbegin() + 1; it != forward.rend(); ++it) {
+        QTest::keyClick(panel.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusedName(), *it);
+    }
+    QTest::keyClick(panel.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focusedName(), QStringLiteral("tevap"));
+    QTest::keyClick(panel.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focusedName(), QStringLiteral("obl_b"));
+}
+
+void PanelBehaviourTest::enterAndEscapeDoNothing()
+{
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+    QSignalSpy oblicz(button(p.panel, "obl_b"), &QPushButton::clicked);
+    QSignalSpy wyjscie(button(p.panel, "exit_b"), &QPushButton::clicked);
+    for (std::size_t i = 0; i < c3f8::input_count; ++i) {
+        QLineEdit *edit = fieldEdit(p.panel, c3f8::input(i));
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("1"));
+        for (auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(edit, key);
+    }
+    QCOMPARE(oblicz.count(), 0);
+    QCOMPARE(wyjscie.count(), 0);
+    QVERIFY(p.panel.isVisible());
+    QVERIFY(p.failures.isEmpty());
+    QCOMPARE(combo(p.panel, "x_we")->count(), 10); // Enter added no item
+    QVERIFY(p.text(field::pevap).isEmpty());
+}
+
+void PanelBehaviourTest::resultFieldsTakeNoInput()
+{
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+    QLineEdit *result = fieldEdit(p.panel, field::Hliq_sat);
+    QTest::mouseClick(result, Qt::LeftButton);
+    QTest::keyClicks(result, QStringLiteral("123"));
+    QVERIFY(result->text().isEmpty());
+    QVERIFY(!result->hasFocus());
+}
+
+void PanelBehaviourTest::workedRunsTypedIntoTheWindow_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("typed");
+    const QLocale point(QLocale::English, QLocale::UnitedStates);
+    for (const worked_run &run : worked_runs)
+        QTest::newRow(run.name) << point << typedTexts(run);
+    QTest::newRow("C, Polish") << QLocale(QLocale::Polish, QLocale::Poland)
+                               << typedTexts(worked_runs[2], true);
+}
+
+void PanelBehaviourTest::workedRunsTypedIntoTheWindow()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, typed);
+    QLocale::setDefault(locale);
+
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    p.typeInputs(typed);
+    p.clickOblicz();
+    QVERIFY(p.failures.isEmpty());
+
+    // Again with the same inputs: the same figures, and the inputs as typed.
+    p.clickOblicz();
+    for (std::size_t i = 0; i < c3f8::input_count; ++i)
+        QCOMPARE(p.text(c3f8::input(i)), typed[int(i)]);
+}
+
+void PanelBehaviourTest::aQualityPickedFromTheList()
+{
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+    QStringList typed = typedTexts(worked_runs[0]);
+    typed[int(field::x_we)].clear();
+    p.typeInputs(typed);
+    // Open the list, move down to its fourth item and take it.
+    QComboBox *inlet = combo(p.panel, "x_we");
+    inlet->setFocus();
+    inlet->showPopup();
+    QAbstractItemView *list = inlet->view();
+    list->setCurrentIndex(list->model()->index(3, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(p.text(field::x_we), QStringLiteral("0.3"));
+    p.clickOblicz();
+    QVERIFY(p.failures.isEmpty());
+}
+
+void PanelBehaviourTest::failuresLeaveTheInputsAndTheWindowWorking()
+{
+    // Each click checks that the window shows what the calculation wrote before it stopped,
+    // keeps everything else and reports the failure; here, what the report says.
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    const auto reported = [&p](const char *kind, const char *field) {
+        const QString message = p.failures.last().message;
+        QVERIFY2(message.contains(QString::fromUtf8(kind)) &&
+                     message.contains(QStringLiteral("\"%1\"").arg(QString::fromUtf8(field))),
+                 qPrintable(message));
+    };
+
+    p.clickOblicz(); // nothing typed
+    QCOMPARE(p.failures.last().title, QStringLiteral("Blad obliczen"));
+    reported("Blad konwersji", "T odparowania");
+
+    p.typeInputs(typedTexts(worked_runs[0]));
+    p.clickOblicz();
+    p.type(field::tevap, QStringLiteral("-20"));
+    p.type(field::x_wy, QString());
+    p.clickOblicz();
+    reported("Blad konwersji", "x_wy");
+
+    p.typeInputs({"-25", "15", "0.5", "0.5", "500", "10"});
+    p.clickOblicz();
+    reported("Dzielenie przez zero", "m_opt (Qw,dx)");
+
+    p.type(field::tevap, QStringLiteral("1e103"));
+    p.clickOblicz();
+    reported("Przekroczenie zakresu", "p_odparowania");
+
+    // And the window goes on working.
+    p.typeInputs(typedTexts(worked_runs[1]));
+    p.clickOblicz();
+    QCOMPARE(p.failures.size(), 4);
+    QVERIFY(p.panel.isVisible());
+}
+
+void PanelBehaviourTest::theRealMessageBoxNamesKindAndField()
+{
+    Panel panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QString shownText;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shownText = box->text();
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        box->accept();
+    });
+    button(panel, "obl_b")->click();
+    QVERIFY(shownText.contains(QStringLiteral("\"T odparowania\"")));
+    QVERIFY(panel.isVisible());
+}
+
+void PanelBehaviourTest::wyjscieClosesTheWindow()
+{
+    Panel panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QTest::mouseClick(button(panel, "exit_b"), Qt::LeftButton);
+    QVERIFY(!panel.isVisible());
+    // With its only window closed the program's event loop ends.
+    QVERIFY(QGuiApplication::quitOnLastWindowClosed());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+}
+
+void PanelBehaviourTest::monkeyTyping()
+{
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    const QString alphabet = QStringLiteral("0123456789000.,-+eE xinfa");
+    const QStringList plausible = {"-25", "15", "0.1", "0.9", "10", "500", "0.5", "1e300", "-0"};
+    const auto seed = test_seed();
+    QRandomGenerator generator(static_cast<quint32>(seed));
+    auto *random = &generator;
+    for (int round = 0; round < 3000; ++round) {
+        for (std::size_t i = 0; i < c3f8::input_count; ++i) {
+            QString text;
+            if (random->bounded(3) == 0) {
+                for (int n = random->bounded(7); n > 0; --n)
+                    text += alphabet[random->bounded(alphabet.size())];
+            } else {
+                text = plausible[random->bounded(plausible.size())];
+            }
+            fieldEdit(p.panel, c3f8::input(i))->setText(text);
+        }
+        const auto failuresBefore = p.failures.size();
+        button(p.panel, "obl_b")->click();
+        const bool failed = p.failures.size() == failuresBefore + 1;
+        QVERIFY2(failed || p.failures.size() == failuresBefore, seed_note(seed).c_str());
+        for (std::size_t i = 0; i < c3f8::result_count; ++i) {
+            const QString shown = p.text(c3f8::result(i));
+            const std::string note = shown.toStdString() + ", " + seed_note(seed);
+            QVERIFY2(!shown.contains(QStringLiteral("inf"), Qt::CaseInsensitive) &&
+                         !shown.contains(QStringLiteral("nan"), Qt::CaseInsensitive),
+                     note.c_str());
+            if (!failed || !shown.isEmpty())
+                QVERIFY2(c3f8::text_to_number(shown.toStdString(), ".").has_value(), note.c_str());
+        }
+    }
+    QVERIFY(p.panel.isVisible());
+}
+
+QTEST_MAIN(PanelBehaviourTest)
+#include "panel_behaviour_test.moc"
