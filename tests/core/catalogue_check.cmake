@@ -33,11 +33,14 @@ function(with_extra name anchor replacement expect_message)
 endfunction()
 
 try_catalogue("the catalogue as it is" "${original}" "")
-with_extra("a field after the last" "    Qg,\n    count" "    Qg,\n    extra,\n    count"
+with_extra("a field after the last" "    count\n};\n\ninline constexpr std::size_t field_count"
+    "    extra,\n    count\n};\n\ninline constexpr std::size_t field_count"
     "every field needs its row")
 with_extra("a field among the inputs" "    tsub,\n    x_we,\n" "    tsub,\n    extra,\n    x_we,\n"
     "every field needs its row")
-with_extra("a warning" "    m_warn,      // the set mass flow is below the optimum\n    count"
-    "    m_warn,\n    extra,\n    count" "every warning needs its row")
-with_extra("a kind of failure" "    overflow,         // a value came out infinite or undefined\n"
-    "    overflow,\n    extra,\n" "every kind of failure needs its row")
+with_extra("a warning" "    count\n};\n\ninline constexpr std::size_t warning_count"
+    "    extra,\n    count\n};\n\ninline constexpr std::size_t warning_count"
+    "every warning needs its row")
+with_extra("a kind of failure" "    count\n};\n\ninline constexpr std::size_t error_kind_count"
+    "    extra,\n    count\n};\n\ninline constexpr std::size_t error_kind_count"
+    "every kind of failure needs its row")
