@@ -1,0 +1,171 @@
+#include "cli/command_line.h"
+
+#include "cli/usage_error.h"
+#include "project_info.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+
+namespace c3f8::cli {
+
+namespace {
+
+constexpr std::string_view examples = R"(
+Each input takes a value as it would be typed into the window, a range FROM:TO:STEP
+(exact in decimal: 0:1:0.1 gives 0.0, 0.1, ... 1.0), or several of both by repeating
+the option. Several swept inputs give every combination, the input named first varying slowest;
+the rows of an --input file vary slowest of all.
+
+Examples:
+  c3f8calc-cli --tevap -25 --tsub 15 --x_we 0.1 --x_wy 0.9 --Qw 500 --m 10
+  c3f8calc-cli --tevap -25 --tsub 15 --x_we 0.1 --x_wy 0.9 --Qw 0:500:100 --m 10
+  c3f8calc-cli --input points.csv --m 8 --format json
+
+Exit status: 0 when every point was computed, 1 when some failed, 2 for a usage error,
+3 when the output cannot be written.)";
+
+// What each input is, in the words of this program's English help; the window's caption and
+// unit follow.
+constexpr std::array<std::string_view, input_count> meanings = {
+    "evaporation temperature",
+    "temperature of the subcooled liquid arriving at the pre-heater",
+    "vapour quality wanted at the inlet of the measuring section",
+    "vapour quality wanted at the outlet of the measuring section",
+    "heat dissipated in the test object",
+    "mass flow currently set",
+};
+
+// Options are named exactly: an argument that looks like an option and is no option, or an
+// argument that belongs to no option, is refused by name.
+void refuse_strays(const std::vector<std::string> &arguments,
+                   const std::vector<std::string> &takes_value,
+                   const std::vector<std::string> &flags)
+{
+    const auto among = [](const std::vector<std::string> &names, const std::string &name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+        const std::string &argument = arguments[k];
+        if (among(takes_value, argument))
+            ++k;
+        else if (among(flags, argument))
+            continue;
+        else if (argument.starts_with("-"))
+            throw usage_error("unknown option " + argument +
+                              " (options are named exactly, in this case; see --help)");
+        else
+            throw usage_error("the argument '" + argument + "' belongs to no option");
+    }
+}
+
+// "--name=value" as two arguments, so that an empty value stays a value and the argument after
+// it stays an argument of its own. The argument after an option is always its value.
+std::vector<std::string> split_values(int argc, const char *const argv[],
+                                      const std::vector<std::string> &takes_value)
+{
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const auto equals = argument.find('=');
+        const std::string name(argument.substr(0, equals));
+        if (argument.starts_with("--") && equals != std::string_view::npos &&
+            std::find(takes_value.begin(), takes_value.end(), name) != takes_value.end()) {
+            arguments.push_back(name);
+            arguments.emplace_back(argument.substr(equals + 1));
+        } else {
+            arguments.emplace_back(argument);
+        }
+    }
+    return arguments;
+}
+
+} // namespace
+
+std::variant<command, answer> parse_command_line(int argc, const char *const argv[])
+{
+    CLI::App app{"Mass flow and pre-heater power of an evaporative C3F8 cooling loop, for a "
+                 "series of operating points.",
+                 "c3f8calc-cli"};
+    app.footer(std::string(examples));
+    app.set_version_flag("--version", std::string("c3f8calc-cli ") + project_info::version);
+
+    std::array<std::vector<std::string>, input_count> texts;
+    std::vector<std::string> takes_value;
+    for (std::size_t i = 0; i < input_count; ++i) {
+        const field_row &row = field_table[i];
+        const std::string name = "--" + std::string(row.name);
+        std::string description = std::string(meanings[i]) + ": " + std::string(row.caption);
+        if (!row.unit.empty())
+            description += " [" + std::string(row.unit) + "]";
+        app.add_option(name, texts[i], description)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->allow_extra_args(false)
+            ->type_name("VALUE|FROM:TO:STEP");
+        takes_value.push_back(name);
+    }
+    std::string input_file, format, precision = "shown";
+    std::uint64_t max_points = 100'000'000;
+    bool decimal_comma = false;
+    auto *file_option =
+        app.add_option("--input", input_file,
+                       "a CSV file whose header names inputs, one point a row (- for "
+                       "standard input)");
+    auto *format_option = app.add_option("--format", format,
+                                         "table, csv or json (default: table on a terminal, "
+                                         "csv otherwise)")
+                              ->check(CLI::IsMember({"table", "csv", "json"}));
+    app.add_option("--precision", precision,
+                   "shown: results as the window shows them; full: unrounded")
+        ->check(CLI::IsMember({"shown", "full"}));
+    app.add_option("--max-points", max_points, "allow more points from the options than 10^8");
+    app.add_flag("--decimal-comma", decimal_comma,
+                 "numbers with a decimal comma; CSV cells separated by ';'");
+    for (const char *name : {"--input", "--format", "--precision", "--max-points"})
+        takes_value.emplace_back(name);
+
+    const std::vector<std::string> arguments = split_values(argc, argv, takes_value);
+    refuse_strays(arguments, takes_value, {"-h", "--help", "--version", "--decimal-comma"});
+    std::vector<const char *> pointers = {argv[0]};
+    for (const std::string &argument : arguments)
+        pointers.push_back(argument.c_str());
+    try {
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
+    } catch (const CLI::CallForHelp &) {
+        return answer{app.help()};
+    } catch (const CLI::CallForVersion &) {
+        return answer{std::string("c3f8calc-cli ") + project_info::version + "\n"};
+    } catch (const CLI::ParseError &e) {
+        throw usage_error(e.what());
+    }
+
+    command c;
+    c.separator = decimal_comma ? ',' : '.';
+    c.full_precision = precision == "full";
+    c.max_points = max_points;
+    if (*file_option)
+        c.input_file = input_file;
+    if (*format_option)
+        c.format = format == "table"  ? output_format::table
+                   : format == "json" ? output_format::json
+                                      : output_format::csv;
+    for (std::size_t i = 0; i < input_count; ++i) {
+        for (std::string &text : texts[i])
+            c.values[i].add(std::move(text), c.separator);
+    }
+    // Nesting follows the first appearance of each input on the command line; the argument
+    // after an option is its value, whatever it looks like.
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+        const auto named = std::find(takes_value.begin(), takes_value.end(), arguments[k]);
+        if (named == takes_value.end())
+            continue;
+        const auto i = static_cast<std::size_t>(named - takes_value.begin());
+        if (i < input_count &&
+            std::find(c.nesting.begin(), c.nesting.end(), input(i)) == c.nesting.end())
+            c.nesting.push_back(input(i));
+        ++k;
+    }
+    return c;
+}
+
+} // namespace c3f8::cli

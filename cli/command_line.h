@@ -1,0 +1,41 @@
+// What the command line asks for: the values of each input, where they come from, and how the
+// points are written.
+#pragma once
+
+#include "cli/input_values.h"
+#include "cli/point_writer.h"
+#include "core/catalogue.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace c3f8::cli {
+
+struct command
+{
+    // The values of each input given as options; empty where the input has none.
+    std::array<input_values, input_count> values;
+    // The inputs given as options, in the order of their first appearance: the first varies
+    // slowest.
+    std::vector<field> nesting;
+    std::optional<std::string> input_file; // "-" for standard input
+    std::optional<output_format> format;   // none: table on a terminal, CSV otherwise
+    bool full_precision = false;
+    char separator = '.';
+    std::uint64_t max_points = 100'000'000;
+};
+
+// What to print instead of working, for --help and --version.
+struct answer
+{
+    std::string text;
+};
+
+// Reads the command line; throws usage_error where it asks for something impossible.
+std::variant<command, answer> parse_command_line(int argc, const char *const argv[]);
+
+} // namespace c3f8::cli

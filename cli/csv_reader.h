@@ -1,0 +1,42 @@
+// Reads a CSV file record by record, as RFC 4180 writes it and spreadsheets save it: cells
+// separated by the delimiter, quoted where they hold it, a quote or a line end, lines ending in
+// LF or CRLF, an optional byte order mark at the start. Blank lines are skipped.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace c3f8::cli {
+
+class csv_reader
+{
+public:
+    // name is how messages call the file.
+    csv_reader(std::FILE *in, std::string name, char delimiter);
+
+    // Reads the next record into cells; false at the end of the file. A malformed record or an
+    // error of reading throws usage_error, naming the line and the column.
+    bool next(std::vector<std::string> &cells);
+
+    // The line on which the record last read begins, from 1.
+    std::uint64_t line() const { return m_recordLine; }
+    const std::string &name() const { return m_name; }
+
+private:
+    int get();
+    int peek();
+    [[noreturn]] void malformed(std::size_t column, const char *what) const;
+
+    std::FILE *m_in;
+    std::string m_name;
+    char m_delimiter;
+    std::array<char, 1 << 16> m_buffer{};
+    std::size_t m_at = 0, m_end = 0;
+    bool m_started = false;
+    std::uint64_t m_line = 1, m_recordLine = 0;
+};
+
+} // namespace c3f8::cli

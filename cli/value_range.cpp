@@ -1,0 +1,170 @@
+#include "cli/value_range.h"
+
+#include "cli/usage_error.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace c3f8::cli {
+
+namespace {
+
+__extension__ typedef __int128 int128;
+
+// Magnitudes at which every sum and product of a sweep still fits 128 bits.
+constexpr int max_digits = 36;
+
+int128 power_of_ten(int n)
+{
+    int128 p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+// A decimal number as digits and a scale: value = units * 10^-scale.
+struct decimal
+{
+    int128 units = 0;
+    int scale = 0;
+};
+
+[[noreturn]] void refuse(std::string_view spec, std::string_view why)
+{
+    throw usage_error("the range '" + std::string(spec) + "' " + std::string(why) +
+                      " (expected FROM:TO:STEP, three numbers)");
+}
+
+decimal read_part(std::string_view part, char separator, std::string_view spec)
+{
+    std::size_t i = 0;
+    const bool negative = i < part.size() && part[i] == '-';
+    if (i < part.size() && (part[i] == '-' || part[i] == '+'))
+        ++i;
+    decimal d;
+    int digits = 0, fraction = 0;
+    bool any = false, in_fraction = false;
+    for (; i < part.size(); ++i) {
+        const char c = part[i];
+        if (c >= '0' && c <= '9') {
+            any = true;
+            if (digits > 0 || c != '0')
+                ++digits;
+            if (digits > max_digits)
+                refuse(spec, "has a part with too many digits");
+            d.units = d.units * 10 + (c - '0');
+            if (in_fraction)
+                ++fraction;
+        } else if (c == separator && !in_fraction) {
+            in_fraction = true;
+        } else {
+            break;
+        }
+    }
+    if (!any)
+        refuse(spec, "has a part that is no number: '" + std::string(part) + "'");
+    long exponent = 0;
+    if (i < part.size() && (part[i] == 'e' || part[i] == 'E')) {
+        ++i;
+        const bool down = i < part.size() && part[i] == '-';
+        if (i < part.size() && (part[i] == '-' || part[i] == '+'))
+            ++i;
+        bool exponent_digits = false;
+        for (; i < part.size() && part[i] >= '0' && part[i] <= '9'; ++i) {
+            exponent_digits = true;
+            exponent = std::min(exponent * 10 + (part[i] - '0'), 1000L);
+        }
+        if (!exponent_digits)
+            refuse(spec, "has a part that is no number: '" + std::string(part) + "'");
+        if (down)
+            exponent = -exponent;
+    }
+    if (i != part.size())
+        refuse(spec, "has a part that is no number: '" + std::string(part) + "'");
+
+    long scale = fraction - exponent;
+    if (scale < 0) {
+        if (digits - scale > max_digits)
+            refuse(spec, "has a part with too many digits");
+        d.units *= power_of_ten(static_cast<int>(-scale));
+        scale = 0;
+    }
+    if (scale > max_digits)
+        refuse(spec, "has a part with too many digits");
+    d.scale = static_cast<int>(scale);
+    if (negative)
+        d.units = -d.units;
+    return d;
+}
+
+// units brought to a finer scale, or a refusal where that needs too many digits.
+int128 at_scale(const decimal &d, int scale, std::string_view spec)
+{
+    const int128 factor = power_of_ten(scale - d.scale);
+    const int128 limit = power_of_ten(max_digits);
+    const int128 magnitude = d.units < 0 ? -d.units : d.units;
+    if (magnitude != 0 && magnitude > limit / factor)
+        refuse(spec, "needs too many digits");
+    return d.units * factor;
+}
+
+} // namespace
+
+value_range::value_range(std::string_view spec, char separator) : m_separator(separator)
+{
+    const auto first = spec.find(':');
+    const auto second = spec.find(':', first + 1);
+    if (first == std::string_view::npos || second == std::string_view::npos ||
+        spec.find(':', second + 1) != std::string_view::npos)
+        refuse(spec, "does not have three parts");
+    const decimal from = read_part(spec.substr(0, first), separator, spec);
+    const decimal to = read_part(spec.substr(first + 1, second - first - 1), separator, spec);
+    const decimal step = read_part(spec.substr(second + 1), separator, spec);
+
+    // Compared and stepped at the finest scale of the three, shown at that of FROM and STEP.
+    const int scale = std::max({from.scale, to.scale, step.scale});
+    m_decimals = std::max(from.scale, step.scale);
+    const int128 f = at_scale(from, scale, spec), t = at_scale(to, scale, spec),
+                 s = at_scale(step, scale, spec);
+    if (s == 0)
+        refuse(spec, "has a STEP of zero");
+    const int128 span = t - f;
+    if ((span > 0 && s < 0) || (span < 0 && s > 0))
+        refuse(spec, "has a STEP that points away from TO");
+
+    const int128 whole = span / s, rest = span % s; // both non-negative
+    int128 steps = whole;
+    if (rest != 0 && static_cast<double>(rest) / static_cast<double>(s) + 1e-9 >= 1.0)
+        ++steps;
+    const int128 most = std::numeric_limits<std::uint64_t>::max();
+    m_count = steps >= most ? std::numeric_limits<std::uint64_t>::max()
+                            : static_cast<std::uint64_t>(steps + 1);
+
+    // From now on in units of the shown decimals; FROM and STEP are exact multiples of them.
+    const int128 coarser = power_of_ten(scale - m_decimals);
+    m_from = f / coarser;
+    m_step = s / coarser;
+}
+
+void value_range::append_value(std::uint64_t i, std::string &out) const
+{
+    int128 value = m_from + static_cast<int128>(i) * m_step;
+    const bool negative = value < 0;
+    if (negative)
+        value = -value;
+    char digits[48];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + static_cast<int>(value % 10));
+        value /= 10;
+    } while (value != 0 || n <= m_decimals);
+    if (negative)
+        out += '-';
+    while (n > 0) {
+        if (n == m_decimals)
+            out += m_separator;
+        out += digits[--n];
+    }
+}
+
+} // namespace c3f8::cli

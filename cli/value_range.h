@@ -1,0 +1,33 @@
+// The values of a range FROM:TO:STEP, computed exactly in decimal: the i-th is FROM + i * STEP,
+// written with as many decimals as FROM or STEP has, whichever has more, so that 0:1:0.1 gives
+// "0.3" and never "0.30000000000000004".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace c3f8::cli {
+
+class value_range
+{
+public:
+    // Reads FROM:TO:STEP, each part a number with separator as its decimal separator and an
+    // optional exponent. Throws usage_error for a part that is no number, a STEP of zero, or
+    // one that points away from TO.
+    value_range(std::string_view spec, char separator);
+
+    // floor((TO - FROM) / STEP + 1e-9) + 1, at most UINT64_MAX.
+    std::uint64_t count() const { return m_count; }
+
+    // Appends the i-th value's text to out.
+    void append_value(std::uint64_t i, std::string &out) const;
+
+private:
+    __extension__ __int128 m_from = 0, m_step = 0; // in units of 10^-m_decimals
+    int m_decimals = 0;
+    std::uint64_t m_count = 0;
+    char m_separator = '.';
+};
+
+} // namespace c3f8::cli
