@@ -118,7 +118,8 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     app.add_option("--precision", precision,
                    "shown: results as the window shows them; full: unrounded")
         ->check(CLI::IsMember({"shown", "full"}));
-    app.add_option("--max-points", max_points, "allow more points from the options than 10^8");
+    app.add_option("--max-points", max_points, "allow more points from the options than 10^8")
+        ->check(CLI::NonNegativeNumber);
     app.add_flag("--decimal-comma", decimal_comma,
                  "numbers with a decimal comma; CSV cells separated by ';'");
     for (const char *name : {"--input", "--format", "--precision", "--max-points"})

@@ -1,0 +1,153 @@
+// What the command-line program costs beside the calculation itself, measured side by side in
+// one run, each pair of measurements taken alternately so that the machine's load falls on both:
+//
+//   1. a million-point sweep written as CSV to /dev/null, against the calculation alone on the
+//      same million points;
+//   2. one point, from process start to exit, against a program that prints one line;
+//   3. the largest resident size of a ten-million-point sweep, against that of one point.
+//
+//   cli_bench PATH/TO/c3f8calc-cli PATH/TO/one_line [ROUNDS]
+#include "cli/program.h"
+#include "core/calculation.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+using clock_type = std::chrono::steady_clock;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+template <typename Work> double seconds(Work work)
+{
+    const auto start = clock_type::now();
+    work();
+    return std::chrono::duration<double>(clock_type::now() - start).count();
+}
+
+// The inputs of the worked run A with the heat load swept over a million values.
+const std::vector<std::string> sweep_arguments = {
+    "--tevap", "-25",  "--tsub",          "15",  "--x_we", "0.1", "--x_wy",
+    "0.9",     "--Qw", "0:999.999:0.001", "--m", "10"};
+
+double core_alone()
+{
+    // The same texts the sweep reads, made beforehand: only the runs are timed.
+    std::vector<std::string> loads(1'000'000);
+    for (std::size_t i = 0; i < loads.size(); ++i) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%zu.%03zu", i / 1000, i % 1000);
+        loads[i] = text;
+    }
+    std::size_t failed = 0;
+    const double taken = seconds([&] {
+        for (const std::string &load : loads) {
+            c3f8::field_record record;
+            record.texts = {"-25", "15", "0.1", "0.9", load, "10"};
+            failed += c3f8::calculate(record, ".").failure.has_value();
+        }
+    });
+    if (failed)
+        std::abort();
+    return taken;
+}
+
+double sweep_to_null()
+{
+    std::vector<const char *> argv = {"c3f8calc-cli"};
+    for (const std::string &a : sweep_arguments)
+        argv.push_back(a.c_str());
+    std::FILE *null = std::fopen("/dev/null", "wb");
+    const double taken = seconds([&] {
+        if (c3f8::cli::run_program(static_cast<int>(argv.size()), argv.data(), {null, stderr}) != 0)
+            std::abort();
+    });
+    std::fclose(null);
+    return taken;
+}
+
+struct child_run
+{
+    double seconds;
+    long max_resident_kib;
+};
+
+// Starts a program with its output to /dev/null and waits for it.
+child_run spawn(const std::vector<std::string> &command)
+{
+    std::vector<char *> argv;
+    for (const std::string &a : command)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    rusage usage{};
+    int status = 0;
+    const double taken = seconds([&] {
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            std::abort();
+        wait4(pid, &status, 0, &usage);
+    });
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::abort();
+    return {taken, usage.ru_maxrss};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s PATH/TO/c3f8calc-cli PATH/TO/one_line [ROUNDS]\n", argv[0]);
+        return 2;
+    }
+    const std::string program = argv[1], one_line = argv[2];
+    const int rounds = argc > 3 ? std::atoi(argv[3]) : 31;
+
+    std::vector<double> core, sweep, point, line;
+    std::vector<std::string> one_point = {program};
+    for (std::size_t i = 0; i + 1 < sweep_arguments.size(); i += 2)
+        one_point.insert(one_point.end(), {sweep_arguments[i], sweep_arguments[i + 1]});
+    one_point[10] = "500";
+    for (int round = 0; round < rounds; ++round) {
+        core.push_back(core_alone());
+        sweep.push_back(sweep_to_null());
+        point.push_back(spawn(one_point).seconds);
+        line.push_back(spawn({one_line}).seconds);
+    }
+    std::printf("million-point sweep to CSV: %.3f s; the calculation alone: %.3f s; ratio %.2f "
+                "(medians of %d)\n",
+                median(sweep), median(core), median(sweep) / median(core), rounds);
+    std::printf("one point, start to exit: %.2f ms; a program printing one line: %.2f ms; ratio "
+                "%.2f\n",
+                median(point) * 1e3, median(line) * 1e3, median(point) / median(line));
+
+    std::vector<std::string> ten_million = one_point;
+    ten_million[10] = "0:9999.999:0.001";
+    ten_million.insert(ten_million.end(), {"--max-points", "10000000"});
+    const long one = spawn(one_point).max_resident_kib;
+    const child_run many = spawn(ten_million);
+    std::printf("largest resident size: one point %ld KiB; ten million points %ld KiB (%.1f s); "
+                "difference %ld KiB\n",
+                one, many.max_resident_kib, many.seconds, many.max_resident_kib - one);
+    return 0;
+}

@@ -1,0 +1,85 @@
+// Arbitrary bytes into the command-line program's readers: the range syntax FROM:TO:STEP and the
+// CSV reader of its input files.
+//
+// The first byte picks the reader and the decimal separator; the rest is the range or the file.
+#include "cli/csv_reader.h"
+#include "cli/usage_error.h"
+#include "cli/value_range.h"
+#include "core/number_text.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void fuzz_range(std::string_view spec, char separator)
+{
+    try {
+        const c3f8::cli::value_range range(spec, separator);
+        require(range.count() >= 1);
+        const std::string_view separator_text(&separator, 1);
+        const std::string_view from = spec.substr(0, spec.find(':'));
+        const std::string_view rest = spec.substr(spec.find(':') + 1);
+        const std::string_view to = rest.substr(0, rest.find(':'));
+        const auto from_value = c3f8::text_to_number(from, separator_text);
+        const auto to_value = c3f8::text_to_number(to, separator_text);
+        // Every value the range gives reads as a number; the first is FROM, none passes TO.
+        for (std::uint64_t i : {std::uint64_t{0}, range.count() / 2, range.count() - 1}) {
+            std::string text;
+            range.append_value(i, text);
+            const auto value = c3f8::text_to_number(text, separator_text);
+            require(value.has_value());
+            if (i == 0 && from_value)
+                require(*value == *from_value);
+            if (from_value && to_value && *from_value != *to_value)
+                require((*value - *to_value) * (*from_value - *to_value) >= 0);
+        }
+    } catch (const c3f8::cli::usage_error &) {
+    }
+}
+
+void fuzz_file(std::string_view bytes, char delimiter)
+{
+    std::FILE *file = std::tmpfile();
+    if (!file)
+        return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::rewind(file);
+    try {
+        c3f8::cli::csv_reader reader(file, "fuzzed", delimiter);
+        std::vector<std::string> cells;
+        std::uint64_t line = 0;
+        while (reader.next(cells)) {
+            require(!cells.empty());
+            require(reader.line() > line); // records start on later and later lines
+            line = reader.line();
+        }
+    } catch (const c3f8::cli::usage_error &) {
+    }
+    std::fclose(file);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const std::string_view rest(reinterpret_cast<const char *>(data + 1), size - 1);
+    const bool comma = data[0] & 1;
+    if (data[0] & 2)
+        fuzz_file(rest, comma ? ';' : ',');
+    else
+        fuzz_range(rest, comma ? ',' : '.');
+    return 0;
+}
