@@ -1,9 +1,9 @@
-// The smallest C++ program that prints one line: what a start of the command-line program is
-// measured against.
-#include <cstdio>
+// The C++ program that prints one line, with the C++ library's own output: what a start of the
+// command-line program is measured against.
+#include <iostream>
 
 int main()
 {
-    std::puts("one line");
+    std::cout << "one line\n";
     return 0;
 }
