@@ -90,8 +90,13 @@ bool csv_reader::next(std::vector<std::string> &cells)
                 }
             }
             c = get();
-            if (c == '\r' && peek() == '\n')
-                c = get();
+            if (c == '\r') {
+                // CRLF ends a line as LF does; so does a CR alone, as old Macs wrote them.
+                if (peek() == '\n')
+                    c = get();
+                else
+                    ++m_line;
+            }
             lineEnded = c != m_delimiter;
         }
         // A blank line holds no record.

@@ -7,6 +7,7 @@
 #include "cli/value_range.h"
 #include "core/number_text.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -31,9 +32,12 @@ void fuzz_range(std::string_view spec, char separator)
         const std::string_view from = spec.substr(0, spec.find(':'));
         const std::string_view rest = spec.substr(spec.find(':') + 1);
         const std::string_view to = rest.substr(0, rest.find(':'));
+        const std::string_view step = rest.substr(rest.find(':') + 1);
         const auto from_value = c3f8::text_to_number(from, separator_text);
         const auto to_value = c3f8::text_to_number(to, separator_text);
-        // Every value the range gives reads as a number; the first is FROM, none passes TO.
+        const auto step_value = c3f8::text_to_number(step, separator_text);
+        // Every value the range gives reads as a number; the first is FROM, and none passes TO
+        // by more than the count's tolerance of a billionth of a STEP.
         for (std::uint64_t i : {std::uint64_t{0}, range.count() / 2, range.count() - 1}) {
             std::string text;
             range.append_value(i, text);
@@ -41,8 +45,10 @@ void fuzz_range(std::string_view spec, char separator)
             require(value.has_value());
             if (i == 0 && from_value)
                 require(*value == *from_value);
-            if (from_value && to_value && *from_value != *to_value)
-                require((*value - *to_value) * (*from_value - *to_value) >= 0);
+            if (from_value && to_value && step_value && *from_value != *to_value) {
+                const double beyond = (*value - *to_value) * (*to_value > *from_value ? 1 : -1);
+                require(beyond <= 1e-9 * std::abs(*step_value) + 1e-12 * std::abs(*to_value));
+            }
         }
     } catch (const c3f8::cli::usage_error &) {
     }
