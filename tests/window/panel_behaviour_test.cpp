@@ -42,7 +42,9 @@ struct TestedPanel
         QLineEdit *edit = fieldEdit(panel, f);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
+        // Key by key, as a keyboard of the locale types them, letters beyond ASCII included.
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
     void typeInputs(const QStringList &texts)
@@ -73,13 +75,16 @@ struct TestedPanel
     }
 };
 
-QStringList typedTexts(const worked_run &run, bool commas = false)
+// A worked run's inputs as typed where the locale's separator is the one given.
+QStringList typedTexts(const worked_run &run, const QString &separator = QStringLiteral("."))
 {
     QStringList texts;
     for (std::string_view typed : run.typed)
-        texts << QString::fromStdString(commas ? with_commas(typed) : std::string(typed));
+        texts << QString::fromStdString(std::string(typed)).replace(QLatin1Char('.'), separator);
     return texts;
 }
+
+const QLocale arabic(QLocale::Arabic, QLocale::Egypt); // separator U+066B
 
 } // namespace
 
@@ -99,6 +104,11 @@ private slots:
     void workedRunsTypedIntoTheWindow_data();
     void workedRunsTypedIntoTheWindow();
     void aQualityPickedFromTheList();
+    void aCharacterSharingTheSeparatorsFirstByteIsNoSeparator();
+    void aTypedQualityIsNotCompletedFromTheList();
+    void longResultsShowTheirFirstDigits();
+    void theFailureMessageIsTitledAndWhole();
+    void theApplicationIsStyledAndNamed();
     void failuresLeaveTheInputsAndTheWindowWorking();
     void theRealMessageBoxNamesKindAndField();
     void wyjscieClosesTheWindow();
@@ -218,7 +228,8 @@ void PanelBehaviourTest::workedRunsTypedIntoTheWindow_data()
     for (const worked_run &run : worked_runs)
         QTest::newRow(run.name) << point << typedTexts(run);
     QTest::newRow("C, Polish") << QLocale(QLocale::Polish, QLocale::Poland)
-                               << typedTexts(worked_runs[2], true);
+                               << typedTexts(worked_runs[2], QStringLiteral(","));
+    QTest::newRow("A, Arabic") << arabic << typedTexts(worked_runs[0], QStringLiteral("\u066B"));
 }
 
 void PanelBehaviourTest::workedRunsTypedIntoTheWindow()
@@ -258,6 +269,77 @@ void PanelBehaviourTest::aQualityPickedFromTheList()
     QCOMPARE(p.text(field::x_we), QStringLiteral("0.3"));
     p.clickOblicz();
     QVERIFY(p.failures.isEmpty());
+}
+
+void PanelBehaviourTest::aCharacterSharingTheSeparatorsFirstByteIsNoSeparator()
+{
+    // U+066B and U+066C (the Arabic thousands separator) begin with the same byte in UTF-8.
+    QLocale::setDefault(arabic);
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    QStringList typed = typedTexts(worked_runs[0], QStringLiteral("\u066B"));
+    p.typeInputs(typed);
+    p.clickOblicz();
+    QCOMPARE(p.text(field::pevap), QStringLiteral("1\u066B671"));
+    QCOMPARE(p.text(field::Qg), QStringLiteral("-9\u066B3"));
+    typed[int(field::x_we)] = QStringLiteral("0\u066C1");
+    p.typeInputs(typed);
+    p.clickOblicz();
+    QCOMPARE(p.failures.size(), 1);
+    QVERIFY(p.failures.last().message.startsWith(QStringLiteral("Blad konwersji: pole \"x_we\"")));
+}
+
+void PanelBehaviourTest::aTypedQualityIsNotCompletedFromTheList()
+{
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+    for (field f : {field::x_we, field::x_wy}) {
+        QLineEdit *edit = fieldEdit(p.panel, f);
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("0"));
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QCOMPARE(edit->text(), QStringLiteral("0"));
+        QCOMPARE(combo(p.panel, f == field::x_we ? "x_we" : "x_wy")->count(),
+                 f == field::x_we ? 10 : 7);
+    }
+}
+
+void PanelBehaviourTest::longResultsShowTheirFirstDigits()
+{
+    // Equal qualities of 0.7 give an optimum flow of some 1.8e16 g/s, wider than its field.
+    TestedPanel p;
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    p.typeInputs({"-25", "15", "0.7", "0.7", "500", "10"});
+    p.clickOblicz();
+    QLineEdit *optimum = fieldEdit(p.panel, field::m_opt);
+    QVERIFY(optimum->fontMetrics().horizontalAdvance(optimum->text()) > optimum->width());
+    for (std::size_t i = 0; i < c3f8::result_count; ++i)
+        QCOMPARE(fieldEdit(p.panel, c3f8::result(i))->cursorPosition(), 0);
+}
+
+void PanelBehaviourTest::theFailureMessageIsTitledAndWhole()
+{
+    TestedPanel p;
+    p.typeInputs({"-25", "15", "0.5", "0.5", "500", "10"});
+    p.clickOblicz();
+    QCOMPARE(p.failures.size(), 1);
+    QCOMPARE(p.failures[0].title, QStringLiteral("Blad obliczen"));
+    QCOMPARE(p.failures[0].message,
+             QStringLiteral("Dzielenie przez zero przy obliczaniu \"m_opt (Qw,dx)\".\n"
+                            "Obliczenia przerwano; wprowadzone dane pozostaja bez zmian."));
+}
+
+void PanelBehaviourTest::theApplicationIsStyledAndNamed()
+{
+    QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+    const QFont font = QApplication::font();
+    QVERIFY(font.pixelSize() == 11 && font.bold()); // the labels' 8.25 pt bold
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("c3f8calc"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.c3f8calc.c3f8calc"));
 }
 
 void PanelBehaviourTest::failuresLeaveTheInputsAndTheWindowWorking()
