@@ -1,6 +1,12 @@
-// Writes the pictures for the README: the chart at its full size, and the window after a run.
+// Pictures of the window and the chart: for the README, and for telling whether a change to the
+// code changes what the user sees.
 //
-//   panel_snapshot CHART.png WINDOW.png
+//   panel_snapshot CHART.png WINDOW.png     the chart at its full size, the window after run A
+//   panel_snapshot --pictures DIR           the chart at full and at panel size, the window after
+//                                           runs A and C (each warning shown once)
+//   panel_snapshot --compare DIR DIR        exit 0: the same pictures; 1: the windows are the
+//                                           same and the charts differ by at most 2 pixels of
+//                                           place; 2: they differ beyond that
 #include "application.h"
 #include "chart/pressure_enthalpy_chart.h"
 #include "core/catalogue.h"
@@ -8,34 +14,30 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
 #include <cstdio>
+#include <cstdlib>
 
-int main(int argc, char *argv[])
+namespace {
+
+QImage chart(QSize size)
 {
-    QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s CHART.png WINDOW.png\n", argv[0]);
-        return 2;
-    }
-    prepareApplication(app);
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PressureEnthalpyChart::draw(painter, QSizeF(size));
+    return image;
+}
 
-    QImage chart(PressureEnthalpyChart::designSize.toSize(), QImage::Format_RGB32);
-    {
-        QPainter painter(&chart);
-        painter.setRenderHint(QPainter::Antialiasing);
-        PressureEnthalpyChart::draw(painter);
-    }
-    if (!chart.save(QString::fromLocal8Bit(argv[1])))
-        return 1;
-
-    // The first worked example: a liquid too warm for the wanted inlet quality.
+QImage windowAfter(const char *const (&typed)[c3f8::input_count])
+{
     Panel panel;
-    const char *typed[] = {"-25", "15", "0.1", "0.9", "500", "10"};
+    panel.setFailureReporter([](const QString &, const QString &) {});
     for (std::size_t i = 0; i < c3f8::input_count; ++i) {
         const auto name = QString::fromLatin1(c3f8::field_name(c3f8::input(i)).data());
         if (auto *box = panel.findChild<QComboBox *>(name))
@@ -45,6 +47,90 @@ int main(int argc, char *argv[])
     }
     panel.findChild<QPushButton *>(QStringLiteral("obl_b"))->click();
     panel.show();
-    app.processEvents();
-    return panel.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    QApplication::processEvents();
+    return panel.grab().toImage();
+}
+
+// The first worked run, a liquid too warm for the wanted inlet quality; the third, a flow below
+// the optimum.
+constexpr const char *runA[] = {"-25", "15", "0.1", "0.9", "500", "10"};
+constexpr const char *runC[] = {"-20", "-20", "0.2", "1", "700", "8"};
+
+int distance(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+// Whether every pixel of a has a pixel of nearly its colour in b within reach pixels.
+bool within(const QImage &a, const QImage &b, int reach)
+{
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb colour = a.pixel(x, y);
+            if (distance(colour, b.pixel(x, y)) <= 24)
+                continue;
+            bool found = false;
+            for (int dy = -reach; dy <= reach && !found; ++dy)
+                for (int dx = -reach; dx <= reach && !found; ++dx)
+                    found =
+                        b.valid(x + dx, y + dy) && distance(colour, b.pixel(x + dx, y + dy)) <= 24;
+            if (!found)
+                return false;
+        }
+    }
+    return true;
+}
+
+int compare(const QString &first, const QString &second)
+{
+    const auto load = [](const QString &dir, const char *name) {
+        return QImage(QDir(dir).filePath(QLatin1String(name)))
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    int result = 0;
+    for (const char *name : {"window-a.png", "window-c.png"}) {
+        if (load(first, name) != load(second, name))
+            return 2;
+    }
+    for (const char *name : {"chart.png", "chart-panel.png"}) {
+        const QImage a = load(first, name), b = load(second, name);
+        if (a == b)
+            continue;
+        if (a.size() != b.size() || !within(a, b, 2) || !within(b, a, 2))
+            return 2;
+        result = 1;
+    }
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (argc == 4 && mode == QStringLiteral("--compare"))
+        return compare(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc != 3) {
+        std::fprintf(stderr,
+                     "usage: %s CHART.png WINDOW.png | --pictures DIR | --compare DIR DIR\n",
+                     argv[0]);
+        return 2;
+    }
+    prepareApplication(app);
+
+    if (mode == QStringLiteral("--pictures")) {
+        const QDir dir(QString::fromLocal8Bit(argv[2]));
+        const bool saved =
+            chart(PressureEnthalpyChart::designSize.toSize())
+                .save(dir.filePath(QStringLiteral("chart.png"))) &&
+            chart(QSize(593, 481)).save(dir.filePath(QStringLiteral("chart-panel.png"))) &&
+            windowAfter(runA).save(dir.filePath(QStringLiteral("window-a.png"))) &&
+            windowAfter(runC).save(dir.filePath(QStringLiteral("window-c.png")));
+        return saved ? 0 : 1;
+    }
+    if (!chart(PressureEnthalpyChart::designSize.toSize()).save(QString::fromLocal8Bit(argv[1])))
+        return 1;
+    return windowAfter(runA).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
