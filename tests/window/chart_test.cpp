@@ -99,6 +99,14 @@ private slots:
     void narrowGapArrowsComeFromOutside();
     void thinLinesStayCrispAtEveryScale();
     void deltaLabelsAreRegularOnABoldSurface();
+    void gridIsDashedLightGrey();
+    void isobarsOfEveryPressureAtTheirRows();
+    void saturationCurvesPassTheirPoints();
+    void isothermsCrossTheDomeAtTheirPressures();
+    void everyLabelStandsInItsBox();
+    void stateLabelsStandOnWhite();
+    void dimensionsSpanTheirGaps();
+    void arrowheadsEndTheAxes();
     void pictureOnThePanelNeverChanges();
 
 private:
@@ -236,6 +244,178 @@ void ChartTest::deltaLabelsAreRegularOnABoldSurface()
     PressureEnthalpyChart::draw(painter);
     painter.end();
     QCOMPARE(m_chart, plain);
+}
+
+// The picture's landmarks where the design places them, each allowed 2 pixels either way.
+
+namespace {
+
+bool isGrey(QColor c, int low, int high)
+{
+    return c.red() == c.green() && c.green() == c.blue() && c.red() >= low && c.red() <= high;
+}
+
+// Whether the pixel nearest to (x, y) within 2 pixels passes the test.
+template <typename Test> bool within2(const QImage &image, int x, int y, Test test)
+{
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            if (test(image.pixelColor(x + dx, y + dy)))
+                return true;
+    return false;
+}
+
+// How many pixels of the box, from left, top to right, bottom included, pass the test.
+template <typename Test> int count(const QImage &image, QRect box, Test test)
+{
+    int n = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            n += test(image.pixelColor(x, y));
+    return n;
+}
+
+QRect extent(int x1, int y1, int x2, int y2)
+{
+    return QRect(QPoint(x1, y1), QPoint(x2, y2));
+}
+
+bool isInk(QColor c)
+{
+    return c.red() < 140 && c.green() < 140 && c.blue() < 140;
+}
+
+} // namespace
+
+void ChartTest::gridIsDashedLightGrey()
+{
+    // Four dashed lines 2 px wide, 9 px dashes and 3 px gaps, from the top to the axis.
+    for (int x : {254, 435, 619, 798}) {
+        const auto grey = [](QColor c) { return isGrey(c, 150, 235); };
+        const int dashes = count(m_chart, extent(x, 0, x + 1, 60), grey);
+        QVERIFY2(dashes >= 2 * 40 && dashes <= 2 * 50, qPrintable(QString::number(x)));
+        // Within two columns, and not beside them.
+        QVERIFY(count(m_chart, extent(x - 4, 0, x - 3, 60), grey) == 0);
+        QVERIFY(count(m_chart, extent(x + 4, 0, x + 5, 60), grey) == 0);
+    }
+}
+
+void ChartTest::isobarsOfEveryPressureAtTheirRows()
+{
+    const auto maroon = [](QColor c) { return c == QColor(153, 48, 101); };
+    const auto light = [](QColor c) { return isGrey(c, 195, 225); };
+    // 20, 10, 3, 2, 1 bar in maroon; 9 to 4 bar in light grey; where nothing else crosses.
+    for (int y : {136, 194, 295, 330, 387})
+        QVERIFY2(within2(m_chart, 775, y, maroon) && within2(m_chart, 80, y, maroon),
+                 qPrintable(QString::number(y)));
+    for (int y : {204, 213, 224, 237, 252, 270})
+        QVERIFY2(within2(m_chart, 775, y, light), qPrintable(QString::number(y)));
+    // From the vertical axis to just past the 350 grid line, and no further.
+    for (int y : {194, 387}) {
+        QVERIFY(within2(m_chart, 76, y, maroon));
+        QVERIFY(!within2(m_chart, 807, y, maroon));
+    }
+    // None above 20 bar, none below 1 bar.
+    QVERIFY(count(m_chart, extent(760, 60, 790, 125), maroon) == 0);
+    QVERIFY(count(m_chart, extent(760, 395, 790, 440), maroon) == 0);
+}
+
+void ChartTest::saturationCurvesPassTheirPoints()
+{
+    const QPoint liquid[] = {{73, 435},  {100, 400}, {130, 368}, {160, 339}, {190, 313},
+                             {220, 290}, {260, 262}, {300, 235}, {350, 210}, {400, 186},
+                             {450, 163}, {500, 143}, {550, 127}, {600, 117}};
+    const QPoint vapour[] = {{638, 110}, {660, 112}, {680, 120}, {690, 132}, {677, 160}, {660, 180},
+                             {640, 200}, {605, 240}, {572, 280}, {543, 320}, {516, 360}, {492, 400},
+                             {471, 440}, {452, 480}, {436, 520}, {423, 560}};
+    for (QPoint p : liquid)
+        QVERIFY2(within2(m_chart, p.x(), p.y(), isRed),
+                 qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    for (QPoint p : vapour)
+        QVERIFY2(within2(m_chart, p.x(), p.y(), isBlue),
+                 qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    // 3 px wide: red across three rows at one column, not five.
+    const int wide = count(m_chart, extent(300, 228, 300, 242), isRed);
+    QVERIFY2(wide >= 2 && wide <= 4, qPrintable(QString::number(wide)));
+}
+
+void ChartTest::isothermsCrossTheDomeAtTheirPressures()
+{
+    // The horizontal piece of each isotherm inside the dome, in grey, and its label above.
+    const auto grey = [](QColor c) { return isGrey(c, 140, 190); };
+    struct Isotherm
+    {
+        int topX, y, leaveX;
+    };
+    const Isotherm isotherms[] = {{139, 360, 519}, {177, 327, 540}, {215, 296, 560},
+                                  {254, 268, 585}, {353, 208, 639}, {440, 164, 676}};
+    for (const Isotherm &t : isotherms) {
+        QVERIFY2(within2(m_chart, t.leaveX - 12, t.y, grey), qPrintable(QString::number(t.y)));
+        QVERIFY2(within2(m_chart, t.topX, 95, grey), qPrintable(QString::number(t.topX)));
+        QVERIFY2(count(m_chart, extent(t.topX + 2, 110, t.topX + 20, 124), isInk) > 3,
+                 qPrintable(QString::number(t.topX)));
+    }
+}
+
+void ChartTest::everyLabelStandsInItsBox()
+{
+    // Ink inside each label's box (2 px to spare), none in a band just outside its left edge.
+    const QRect boxes[] = {
+        extent(4, 8, 27, 22),       extent(1, 28, 30, 42),      extent(794, 616, 796, 626),
+        extent(772, 635, 816, 649), extent(45, 22, 64, 33),     extent(50, 188, 64, 199),
+        extent(55, 379, 64, 389),   extent(55, 570, 64, 581),   extent(60, 593, 84, 610),
+        extent(243, 593, 267, 610), extent(424, 593, 448, 610), extent(608, 593, 632, 610),
+        extent(787, 593, 811, 610), extent(347, 333, 436, 346), extent(120, 627, 176, 641),
+        extent(179, 664, 243, 678), extent(235, 625, 281, 639), extent(480, 665, 525, 679),
+        extent(515, 624, 581, 638), extent(569, 72, 638, 84),   extent(670, 216, 693, 225),
+        extent(739, 317, 763, 325), extent(761, 453, 783, 461), extent(708, 35, 749, 54),
+        extent(345, 406, 409, 427), extent(198, 414, 255, 441), extent(312, 491, 368, 512),
+    };
+    for (const QRect &box : boxes) {
+        const QString where = QStringLiteral("%1,%2").arg(box.left()).arg(box.top());
+        const int ink = count(m_chart, box.adjusted(-2, -2, 2, 2), isInk);
+        QVERIFY2(ink >= std::max(3, box.width() * box.height() / 40), qPrintable(where));
+    }
+    // The title is bold: its strokes are thicker than a regular face would draw them.
+    QVERIFY(count(m_chart, extent(708, 35, 749, 54),
+                  [](QColor c) { return c == QColor(Qt::black); }) > 60);
+}
+
+void ChartTest::stateLabelsStandOnWhite()
+{
+    // "T_subcool" hides the red curve from x 228 to 253; "x_we" and "x_wy" stand above their
+    // discs on white that interrupts the 2-bar isobar.
+    QCOMPARE(count(m_chart, extent(230, 262, 251, 282), isRed), 0);
+    QVERIFY(within2(m_chart, 220, 290, isRed));
+    QVERIFY(count(m_chart, extent(243, 319, 279, 330), isInk) > 10);
+    QVERIFY(count(m_chart, extent(481, 320, 516, 331), isInk) > 10);
+    const auto maroon = [](QColor c) { return c == QColor(153, 48, 101); };
+    QCOMPARE(count(m_chart, extent(245, 330, 277, 331), maroon), 0);
+    QVERIFY(count(m_chart, extent(300, 330, 330, 331), maroon) > 0);
+}
+
+void ChartTest::dimensionsSpanTheirGaps()
+{
+    const auto black = [](QColor c) { return c == QColor(Qt::black); };
+    // delta Hw at y 445 from the Hx_we line to the Hx_wy line; delta Hs at y 530 from Hliq_sat
+    // to Hvap_sat.
+    for (auto [y, from, to] : {std::tuple{445, 259, 498}, {530, 159, 522}}) {
+        // The dashed enthalpy lines cross it, drawn over it.
+        QVERIFY2(count(m_chart, extent(from + 10, y - 1, to - 10, y + 1), black) >= to - from - 40,
+                 qPrintable(QString::number(y)));
+        QVERIFY(count(m_chart, extent(from - 14, y - 1, from - 6, y + 1), black) <= 3);
+    }
+}
+
+void ChartTest::arrowheadsEndTheAxes()
+{
+    // Solid triangles: 12 px across at their base, 17 px from base to tip.
+    const auto dark = [](QColor c) { return c.red() < 100 && c.green() < 100 && c.blue() < 100; };
+    QVERIFY(count(m_chart, extent(66, 19, 77, 21), dark) >= 18);     // the vertical axis's base
+    QVERIFY(count(m_chart, extent(69, 6, 74, 8), dark) >= 2);        // near its tip
+    QVERIFY(count(m_chart, extent(60, 19, 64, 21), dark) == 0);      // not wider
+    QVERIFY(count(m_chart, extent(819, 571, 821, 582), dark) >= 18); // the horizontal axis's base
+    QVERIFY(count(m_chart, extent(832, 575, 834, 579), dark) >= 2);
 }
 
 void ChartTest::pictureOnThePanelNeverChanges()
