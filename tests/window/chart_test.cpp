@@ -68,11 +68,11 @@ bool isMaroonish(QColor c)
     return c.red() > c.green() + 30 && c.blue() > c.green() + 15;
 }
 
-// Whether some pixel within one pixel of (x, y) passes the test.
-template <typename Test> bool near(const QImage &image, int x, int y, Test test)
+// Whether some pixel within reach of (x, y) passes the test.
+template <typename Test> bool near(const QImage &image, int x, int y, Test test, int reach = 1)
 {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
             if (test(image.pixelColor(x + dx, y + dy)))
                 return true;
     return false;
@@ -255,14 +255,10 @@ bool isGrey(QColor c, int low, int high)
     return c.red() == c.green() && c.green() == c.blue() && c.red() >= low && c.red() <= high;
 }
 
-// Whether the pixel nearest to (x, y) within 2 pixels passes the test.
+// Whether some pixel within the design's 2 pixels of (x, y) passes the test.
 template <typename Test> bool within2(const QImage &image, int x, int y, Test test)
 {
-    for (int dy = -2; dy <= 2; ++dy)
-        for (int dx = -2; dx <= 2; ++dx)
-            if (test(image.pixelColor(x + dx, y + dy)))
-                return true;
-    return false;
+    return near(image, x, y, test, 2);
 }
 
 // How many pixels of the box, from left, top to right, bottom included, pass the test.

@@ -33,6 +33,13 @@ struct TestedPanel
         });
     }
 
+    // Shows the window and waits until it is drawn, or until it has the focus.
+    bool shown(bool active = false)
+    {
+        panel.show();
+        return active ? QTest::qWaitForWindowActive(&panel) : QTest::qWaitForWindowExposed(&panel);
+    }
+
     QString text(field f) const { return fieldEdit(panel, f)->text(); }
     bool warned(warning w) const { return !warningLabel(panel, w)->isHidden(); }
 
@@ -138,8 +145,7 @@ void PanelBehaviourTest::startsEmptyWithTheQualityLists()
     QLocale::setDefault(locale);
 
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    QVERIFY(p.shown());
     for (const auto &row : c3f8::field_table)
         QVERIFY(p.text(row.id).isEmpty());
     QVERIFY(!p.warned(warning::Ostrzezenie));
@@ -189,8 +195,7 @@ void PanelBehaviourTest::tabCyclesOverTheInputsAndButtons()
 void PanelBehaviourTest::enterAndEscapeDoNothing()
 {
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+    QVERIFY(p.shown(true));
     QSignalSpy oblicz(button(p.panel, "obl_b"), &QPushButton::clicked);
     QSignalSpy wyjscie(button(p.panel, "exit_b"), &QPushButton::clicked);
     for (std::size_t i = 0; i < c3f8::input_count; ++i) {
@@ -211,8 +216,7 @@ void PanelBehaviourTest::enterAndEscapeDoNothing()
 void PanelBehaviourTest::resultFieldsTakeNoInput()
 {
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+    QVERIFY(p.shown(true));
     QLineEdit *result = fieldEdit(p.panel, field::Hliq_sat);
     QTest::mouseClick(result, Qt::LeftButton);
     QTest::keyClicks(result, QStringLiteral("123"));
@@ -239,8 +243,7 @@ void PanelBehaviourTest::workedRunsTypedIntoTheWindow()
     QLocale::setDefault(locale);
 
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    QVERIFY(p.shown());
     p.typeInputs(typed);
     p.clickOblicz();
     QVERIFY(p.failures.isEmpty());
@@ -254,8 +257,7 @@ void PanelBehaviourTest::workedRunsTypedIntoTheWindow()
 void PanelBehaviourTest::aQualityPickedFromTheList()
 {
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+    QVERIFY(p.shown(true));
     QStringList typed = typedTexts(worked_runs[0]);
     typed[int(field::x_we)].clear();
     p.typeInputs(typed);
@@ -276,8 +278,7 @@ void PanelBehaviourTest::aCharacterSharingTheSeparatorsFirstByteIsNoSeparator()
     // U+066B and U+066C (the Arabic thousands separator) begin with the same byte in UTF-8.
     QLocale::setDefault(arabic);
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    QVERIFY(p.shown());
     QStringList typed = typedTexts(worked_runs[0], QStringLiteral("\u066B"));
     p.typeInputs(typed);
     p.clickOblicz();
@@ -293,8 +294,7 @@ void PanelBehaviourTest::aCharacterSharingTheSeparatorsFirstByteIsNoSeparator()
 void PanelBehaviourTest::aTypedQualityIsNotCompletedFromTheList()
 {
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+    QVERIFY(p.shown(true));
     for (field f : {field::x_we, field::x_wy}) {
         QLineEdit *edit = fieldEdit(p.panel, f);
         edit->setFocus();
@@ -310,8 +310,7 @@ void PanelBehaviourTest::longResultsShowTheirFirstDigits()
 {
     // Equal qualities of 0.7 give an optimum flow of some 1.8e16 g/s, wider than its field.
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    QVERIFY(p.shown());
     p.typeInputs({"-25", "15", "0.7", "0.7", "500", "10"});
     p.clickOblicz();
     QLineEdit *optimum = fieldEdit(p.panel, field::m_opt);
@@ -347,8 +346,7 @@ void PanelBehaviourTest::failuresLeaveTheInputsAndTheWindowWorking()
     // Each click checks that the window shows what the calculation wrote before it stopped,
     // keeps everything else and reports the failure; here, what the report says.
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    QVERIFY(p.shown());
     const auto reported = [&p](const char *kind, const char *field) {
         const QString message = p.failures.last().message;
         QVERIFY2(message.contains(QString::fromUtf8(kind)) &&
@@ -416,8 +414,7 @@ void PanelBehaviourTest::wyjscieClosesTheWindow()
 void PanelBehaviourTest::monkeyTyping()
 {
     TestedPanel p;
-    p.panel.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+    QVERIFY(p.shown());
     const QString alphabet = QStringLiteral("0123456789000.,-+eE xinfa");
     const QStringList plausible = {"-25", "15", "0.1", "0.9", "10", "500", "0.5", "1e300", "-0"};
     const auto seed = test_seed();
