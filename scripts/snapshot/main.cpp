@@ -3,7 +3,7 @@
 //
 //   panel_snapshot CHART.png WINDOW.png     the chart at its full size, the window after run A
 //   panel_snapshot --pictures DIR           the chart at full and at panel size, the window after
-//                                           runs A and C (each warning shown once)
+//                                           runs A and C (each warning shown once) without it
 //   panel_snapshot --compare DIR DIR        exit 0: the same pictures; 1: the windows are the
 //                                           same and the charts differ by at most 2 pixels of
 //                                           place; 2: they differ beyond that
@@ -34,7 +34,8 @@ QImage chart(QSize size)
     return image;
 }
 
-QImage windowAfter(const char *const (&typed)[c3f8::input_count])
+// The window after a run; with the chart blotted out where asked, as it is compared apart.
+QImage windowAfter(const char *const (&typed)[c3f8::input_count], bool withChart = true)
 {
     Panel panel;
     panel.setFailureReporter([](const QString &, const QString &) {});
@@ -48,7 +49,12 @@ QImage windowAfter(const char *const (&typed)[c3f8::input_count])
     panel.findChild<QPushButton *>(QStringLiteral("obl_b"))->click();
     panel.show();
     QApplication::processEvents();
-    return panel.grab().toImage();
+    QImage image = panel.grab().toImage();
+    if (!withChart) {
+        const QWidget *chart = panel.findChild<QWidget *>(QStringLiteral("Image1"));
+        QPainter(&image).fillRect(chart->geometry(), Qt::black);
+    }
+    return image;
 }
 
 // The first worked run, a liquid too warm for the wanted inlet quality; the third, a flow below
@@ -121,13 +127,15 @@ int main(int argc, char *argv[])
     prepareApplication(app);
 
     if (mode == QStringLiteral("--pictures")) {
+        // A steady text cursor, so that pictures of the same window are the same.
+        QApplication::setCursorFlashTime(0);
         const QDir dir(QString::fromLocal8Bit(argv[2]));
         const bool saved =
             chart(PressureEnthalpyChart::designSize.toSize())
                 .save(dir.filePath(QStringLiteral("chart.png"))) &&
             chart(QSize(593, 481)).save(dir.filePath(QStringLiteral("chart-panel.png"))) &&
-            windowAfter(runA).save(dir.filePath(QStringLiteral("window-a.png"))) &&
-            windowAfter(runC).save(dir.filePath(QStringLiteral("window-c.png")));
+            windowAfter(runA, false).save(dir.filePath(QStringLiteral("window-a.png"))) &&
+            windowAfter(runC, false).save(dir.filePath(QStringLiteral("window-c.png")));
         return saved ? 0 : 1;
     }
     if (!chart(PressureEnthalpyChart::designSize.toSize()).save(QString::fromLocal8Bit(argv[1])))

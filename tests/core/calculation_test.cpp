@@ -149,6 +149,16 @@ TEST(Results, IgnorePhysicalSenseOfTheInputs)
     ASSERT_EQ(calculate(r, ".").failure, std::nullopt);
     EXPECT_EQ(r[m_opt], "0.00");
     EXPECT_TRUE(r.shown(warning::m_warn)); // a negative flow is below 0.00
+
+    // An outlet quality below the inlet's: a negative rise, and a negative optimum flow.
+    auto falling = record_with(with(run_a, {{x_we, "0.9"}, {x_wy, "0.1"}}));
+    ASSERT_EQ(calculate(falling, ".").failure, std::nullopt);
+    EXPECT_EQ(falling[dHw], "-81.6");
+    EXPECT_EQ(falling[m_opt], "-6.13");
+    // Above the critical point of the fits the latent heat comes out negative.
+    auto hot = record_with(with(run_a, {{tevap, "80"}}));
+    ASSERT_EQ(calculate(hot, ".").failure, std::nullopt);
+    EXPECT_LT(*calculate(hot, ".").value(Hvap_sat), *calculate(hot, ".").value(Hliq_sat));
 }
 
 TEST(Warnings, OstrzezenieComparesTheDisplayedRiseWithZero)

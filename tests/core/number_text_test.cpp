@@ -96,6 +96,7 @@ TEST(TextToNumber, ReadsNumbersInTheLocalesNotation)
         {"1e3", ".", 1000},
         {"1,5E-3", ",", 0.0015},
         {"-2.5e+2", ".", -250},
+        {"1e000000001", ".", 10},
         {"0\xd9\xab"
          "25",
          "\xd9\xab", 0.25},
@@ -103,6 +104,11 @@ TEST(TextToNumber, ReadsNumbersInTheLocalesNotation)
         {"-0", ".", 0.0},
         {"00012.50", ".", 12.5},
         {"0.00000000000000000000000000000000000000000000000000000001e-300", ".", 0.0},
+        // Beyond the smallest double, however the digits and the exponent share the scale.
+        {"12345e-330", ".", 0.0},
+        {"0.00012e-320", ".", 0.0},
+        {"-1e-9999999999", ".", 0.0},
+        {"1e-99999999999999999999", ".", 0.0},
     };
     for (const auto &r : rows)
         EXPECT_EQ(text_to_number(r.text, r.separator), r.value) << r.text;
@@ -116,12 +122,42 @@ TEST(TextToNumber, RejectsWhatIsNotANumberInTheLocale)
         std::string_view text, separator;
     };
     const row rows[] = {
-        {"", "."},      {"   ", "."},        {"-", "."},     {"+", "."},   {".", "."},
-        {"abc", "."},   {"inf", "."},        {"-inf", "."},  {"nan", "."}, {"infinity", "."},
-        {"1e400", "."}, {"-1e309", "."},     {"0,5", "."},   {"0.5", ","}, {"1,000.5", "."},
-        {"1 000", "."}, {"1.000,5", ","},    {"1e", "."},    {"1e+", "."}, {"--1", "."},
-        {"0x10", "."},  {"1.2.3", "."},      {"1e5.5", "."}, {"12a", "."}, {"1\xd9", "\xd9\xab"},
-        {"5 5", "."},   {beyond_range, "."},
+        {"", "."},
+        {"   ", "."},
+        {"-", "."},
+        {"+", "."},
+        {".", "."},
+        {"abc", "."},
+        {"inf", "."},
+        {"-inf", "."},
+        {"nan", "."},
+        {"infinity", "."},
+        {"1e400", "."},
+        {"-1e309", "."},
+        {"0,5", "."},
+        {"0.5", ","},
+        {"1,000.5", "."},
+        {"1 000", "."},
+        {"1.000,5", ","},
+        {"1e", "."},
+        {"1e+", "."},
+        {"--1", "."},
+        {"0x10", "."},
+        {"1.2.3", "."},
+        {"1e5.5", "."},
+        {"12a", "."},
+        {"1\xd9", "\xd9\xab"},
+        {"5 5", "."},
+        {beyond_range, "."},
+        {"*5", "."},
+        {"$5", "."},
+        {"(5", "."},
+        // Beyond the largest double, however the digits and the exponent share the scale.
+        {"999e306", "."},
+        {"0.5e309", "."},
+        {"10000e305", "."},
+        {"1e9999999999", "."},
+        {"1e99999999999999999999", "."},
     };
     for (const auto &r : rows)
         EXPECT_FALSE(text_to_number(r.text, r.separator).has_value()) << r.text;
