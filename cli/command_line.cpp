@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <charconv>
 
 namespace c3f8::cli {
 
@@ -60,24 +61,41 @@ void refuse_strays(const std::vector<std::string> &arguments,
 }
 
 // "--name=value" as two arguments, so that an empty value stays a value and the argument after
-// it stays an argument of its own. The argument after an option is always its value.
+// it stays an argument of its own. The argument after an option is always its value, split or
+// not.
 std::vector<std::string> split_values(int argc, const char *const argv[],
                                       const std::vector<std::string> &takes_value)
 {
+    const auto takes = [&takes_value](const std::string &name) {
+        return std::find(takes_value.begin(), takes_value.end(), name) != takes_value.end();
+    };
     std::vector<std::string> arguments;
+    bool value_next = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         const auto equals = argument.find('=');
         const std::string name(argument.substr(0, equals));
-        if (argument.starts_with("--") && equals != std::string_view::npos &&
-            std::find(takes_value.begin(), takes_value.end(), name) != takes_value.end()) {
+        if (!value_next && argument.starts_with("--") && equals != std::string_view::npos &&
+            takes(name)) {
             arguments.push_back(name);
             arguments.emplace_back(argument.substr(equals + 1));
-        } else {
-            arguments.emplace_back(argument);
+            continue;
         }
+        arguments.emplace_back(argument);
+        value_next = !value_next && takes(arguments.back());
     }
     return arguments;
+}
+
+// A whole number in decimal digits only, as a limit is written.
+std::uint64_t count_of(const std::string &text, std::string_view option)
+{
+    std::uint64_t n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc{} || end != text.data() + text.size())
+        throw usage_error(std::string(option) + " takes a whole number of points, not '" + text +
+                          "'");
+    return n;
 }
 
 } // namespace
@@ -91,6 +109,7 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     app.set_version_flag("--version", std::string("c3f8calc-cli ") + project_info::version);
 
     std::array<std::vector<std::string>, input_count> texts;
+    std::array<CLI::Option *, input_count> input_options{};
     std::vector<std::string> takes_value;
     for (std::size_t i = 0; i < input_count; ++i) {
         const field_row &row = field_table[i];
@@ -98,14 +117,14 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
         std::string description = std::string(meanings[i]) + ": " + std::string(row.caption);
         if (!row.unit.empty())
             description += " [" + std::string(row.unit) + "]";
-        app.add_option(name, texts[i], description)
+        input_options[i] = app.add_option(name, texts[i], description);
+        input_options[i]
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
             ->allow_extra_args(false)
             ->type_name("VALUE|FROM:TO:STEP");
         takes_value.push_back(name);
     }
-    std::string input_file, format, precision = "shown";
-    std::uint64_t max_points = 100'000'000;
+    std::string input_file, format, precision = "shown", max_points = "100000000";
     bool decimal_comma = false;
     auto *file_option =
         app.add_option("--input", input_file,
@@ -119,7 +138,7 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
                    "shown: results as the window shows them; full: unrounded")
         ->check(CLI::IsMember({"shown", "full"}));
     app.add_option("--max-points", max_points, "allow more points from the options than 10^8")
-        ->check(CLI::NonNegativeNumber);
+        ->type_name("N");
     app.add_flag("--decimal-comma", decimal_comma,
                  "numbers with a decimal comma; CSV cells separated by ';'");
     for (const char *name : {"--input", "--format", "--precision", "--max-points"})
@@ -143,16 +162,17 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     command c;
     c.separator = decimal_comma ? ',' : '.';
     c.full_precision = precision == "full";
-    c.max_points = max_points;
+    c.max_points = count_of(max_points, "--max-points");
     if (*file_option)
         c.input_file = input_file;
     if (*format_option)
         c.format = format == "table"  ? output_format::table
                    : format == "json" ? output_format::json
                                       : output_format::csv;
+    // The values as given: CLI11's conversion of a list could read some texts as lists.
     for (std::size_t i = 0; i < input_count; ++i) {
-        for (std::string &text : texts[i])
-            c.values[i].add(std::move(text), c.separator);
+        for (const std::string &text : input_options[i]->results())
+            c.values[i].add(text, c.separator);
     }
     // Nesting follows the first appearance of each input on the command line; the argument
     // after an option is its value, whatever it looks like.

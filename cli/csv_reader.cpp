@@ -7,6 +7,10 @@
 
 namespace c3f8::cli {
 
+namespace {
+constexpr std::size_t longest_cell = 1 << 20, most_cells = 4096;
+}
+
 csv_reader::csv_reader(std::FILE *in, std::string name, char delimiter)
     : m_in(in), m_name(std::move(name)), m_delimiter(delimiter)
 {
@@ -61,6 +65,8 @@ bool csv_reader::next(std::vector<std::string> &cells)
             return false;
         bool lineEnded = false, quoted = false;
         while (!lineEnded) {
+            if (cells.size() == most_cells)
+                malformed(cells.size(), "a record has more than 4096 cells");
             std::string &cell = cells.emplace_back();
             const std::size_t column = cells.size();
             int c = peek();
@@ -77,6 +83,8 @@ bool csv_reader::next(std::vector<std::string> &cells)
                         get();
                     }
                     cell += static_cast<char>(c);
+                    if (cell.size() > longest_cell)
+                        malformed(column, "a cell is longer than a mebibyte");
                 }
                 c = peek();
                 if (c != m_delimiter && c != '\r' && c != '\n' && c != EOF)
@@ -86,6 +94,8 @@ bool csv_reader::next(std::vector<std::string> &cells)
                     if (c == '"')
                         malformed(column, "a quote stands inside a cell that is not quoted");
                     cell += static_cast<char>(get());
+                    if (cell.size() > longest_cell)
+                        malformed(column, "a cell is longer than a mebibyte");
                     c = peek();
                 }
             }
@@ -100,7 +110,7 @@ bool csv_reader::next(std::vector<std::string> &cells)
             lineEnded = c != m_delimiter;
         }
         // A blank line holds no record.
-        if (quoted || cells.size() > 1 || !cells[0].empty())
+        if (quoted || cells.size() > 1 || !cells[0].empty() || m_keepBlankLines)
             return true;
     }
 }

@@ -1,6 +1,7 @@
 // Reads a CSV file record by record, as RFC 4180 writes it and spreadsheets save it: cells
 // separated by the delimiter, quoted where they hold it, a quote or a line end, lines ending in
-// LF or CRLF, an optional byte order mark at the start. Blank lines are skipped.
+// LF or CRLF, an optional byte order mark at the start. Blank lines are skipped. A cell longer
+// than a mebibyte or a record of more than 4096 cells is refused rather than held in memory.
 #pragma once
 
 #include <array>
@@ -21,6 +22,9 @@ public:
     // error of reading throws usage_error, naming the line and the column.
     bool next(std::vector<std::string> &cells);
 
+    // Whether a blank line is a record of one empty cell, as in a file of one column.
+    void keep_blank_lines(bool keep) { m_keepBlankLines = keep; }
+
     // The line on which the record last read begins, from 1.
     std::uint64_t line() const { return m_recordLine; }
     const std::string &name() const { return m_name; }
@@ -35,7 +39,7 @@ private:
     char m_delimiter;
     std::array<char, 1 << 16> m_buffer{};
     std::size_t m_at = 0, m_end = 0;
-    bool m_started = false;
+    bool m_started = false, m_keepBlankLines = false;
     std::uint64_t m_line = 1, m_recordLine = 0;
 };
 

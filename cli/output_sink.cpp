@@ -13,7 +13,12 @@ void output_sink::flush()
     if (!written || std::fflush(m_out) != 0) {
         // A closed pipe: EPIPE where SIGPIPE is ignored, EINVAL from the Windows runtime.
         const int error = errno;
-        if (error == EPIPE || error == EINVAL)
+#ifdef _WIN32
+        const bool closed = error == EPIPE || error == EINVAL;
+#else
+        const bool closed = error == EPIPE;
+#endif
+        if (closed)
             throw output_closed{};
         throw output_failed{error};
     }

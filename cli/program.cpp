@@ -6,6 +6,7 @@
 #include "cli/usage_error.h"
 
 #include <cstring>
+#include <exception>
 
 namespace c3f8::cli {
 
@@ -65,6 +66,14 @@ int run_program(int argc, const char *const argv[], const program_streams &strea
         std::fprintf(streams.err, "c3f8calc-cli: cannot write the output: %s\n",
                      std::strerror(e.error));
         return output_unwritable;
+    } catch (const std::exception &e) {
+        // Anything else (memory running out): the rows written so far, and a word about it.
+        try {
+            out.flush();
+        } catch (...) {
+        }
+        std::fprintf(streams.err, "c3f8calc-cli: stopped: %s\n", e.what());
+        return usage;
     }
 }
 

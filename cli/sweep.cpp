@@ -28,10 +28,14 @@ sweep::sweep(const command &c) : m_command(c)
 
     if (c.input_file) {
         const bool standard = *c.input_file == "-";
-        m_file = standard ? stdin : std::fopen(c.input_file->c_str(), "rb");
-        if (!m_file)
-            throw usage_error("cannot open " + *c.input_file + ": " + std::strerror(errno));
-        m_reader = std::make_unique<csv_reader>(m_file, standard ? "standard input" : *c.input_file,
+        std::FILE *in = stdin;
+        if (!standard) {
+            m_file.reset(std::fopen(c.input_file->c_str(), "rb"));
+            if (!m_file)
+                throw usage_error("cannot open " + *c.input_file + ": " + std::strerror(errno));
+            in = m_file.get();
+        }
+        m_reader = std::make_unique<csv_reader>(in, standard ? "standard input" : *c.input_file,
                                                 csv_delimiter(c.separator));
         std::vector<std::string> header;
         if (!m_reader->next(header))
@@ -59,6 +63,8 @@ sweep::sweep(const command &c) : m_command(c)
             given[i] = true;
             m_columns.emplace_back(input->id);
         }
+        // In a file of one column a blank line is a point whose input is empty.
+        m_reader->keep_blank_lines(header.size() == 1);
     }
 
     std::string missing;
@@ -77,12 +83,6 @@ sweep::sweep(const command &c) : m_command(c)
                                                   : std::to_string(m_perRow)) +
                           " points, more than " + std::to_string(c.max_points) +
                           "; raise the limit with --max-points");
-}
-
-sweep::~sweep()
-{
-    if (m_file && m_file != stdin)
-        std::fclose(m_file);
 }
 
 bool sweep::next_row(std::array<std::string, input_count> &texts)

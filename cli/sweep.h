@@ -26,7 +26,6 @@ public:
     // Opens the input file and reads its header; throws usage_error where an input has no
     // value, is given twice, or the options give more than max_points points.
     explicit sweep(const command &c);
-    ~sweep();
     sweep(const sweep &) = delete;
     sweep &operator=(const sweep &) = delete;
 
@@ -43,7 +42,8 @@ private:
     bool next_row(std::array<std::string, input_count> &texts);
 
     const command &m_command;
-    std::FILE *m_file = nullptr;
+    // The input file, closed with the sweep (standard input is left open).
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> m_file{nullptr, std::fclose};
     std::unique_ptr<csv_reader> m_reader;
     std::vector<std::optional<field>> m_columns; // the input each column of the file gives
     std::vector<std::string> m_cells;

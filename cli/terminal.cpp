@@ -14,7 +14,10 @@ namespace c3f8::cli {
 bool is_terminal(std::FILE *stream)
 {
 #ifdef _WIN32
-    return _isatty(_fileno(stream)) != 0;
+    // A console, not merely a character device such as NUL.
+    DWORD mode = 0;
+    return _isatty(_fileno(stream)) != 0 &&
+           GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))), &mode) != 0;
 #else
     return isatty(fileno(stream)) != 0;
 #endif

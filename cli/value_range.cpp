@@ -132,9 +132,12 @@ value_range::value_range(std::string_view spec, char separator) : m_separator(se
     if ((span > 0 && s < 0) || (span < 0 && s > 0))
         refuse(spec, "has a STEP that points away from TO");
 
-    const int128 whole = span / s, rest = span % s; // both non-negative
+    // floor(span / STEP + 1e-9), exactly: one step more where the rest falls short of a whole
+    // STEP by no more than a billionth of it.
+    const int128 whole = span / s, rest = span % s; // both of STEP's sign
     int128 steps = whole;
-    if (rest != 0 && static_cast<double>(rest) / static_cast<double>(s) + 1e-9 >= 1.0)
+    const int128 magnitude = s < 0 ? -s : s, left = rest < 0 ? -rest : rest;
+    if (left != 0 && magnitude - left <= magnitude / 1'000'000'000)
         ++steps;
     const int128 most = std::numeric_limits<std::uint64_t>::max();
     m_count = steps >= most ? std::numeric_limits<std::uint64_t>::max()

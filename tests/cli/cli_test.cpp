@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -45,13 +46,15 @@ cli_run run(const std::vector<std::string> &arguments)
     return {status, contents(out), contents(err)};
 }
 
-// A file for --input, written in binary so that its line ends stay as given.
+// A file for --input in the temporary folder, written in binary so that its line ends stay as
+// given.
 std::string input_file(const std::string &text)
 {
     static int made = 0;
-    const std::string name = "cli_test_input_" + std::to_string(++made) + ".csv";
-    std::ofstream(name, std::ios::binary) << text;
-    return name;
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("c3f8calc_cli_test_" + std::to_string(++made) + ".csv");
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
 }
 
 std::vector<std::string> lines(const std::string &text)
@@ -205,6 +208,8 @@ TEST(CommandLine, RefusesWhatItCannotWorkWith)
         {from_file(""), "is empty"},
         {from_file("tevap\n\"1\n"), "line 2, column 1: a quoted cell is not closed"},
         {from_file("tevap\n1\"\n"), "line 2, column 1: a quote stands inside"},
+        {from_file("tevap\n" + std::string((1 << 20) + 1, '1') + "\n"), "longer than a mebibyte"},
+        {with({"--max-points", "1e9"}), "--max-points takes a whole number"},
     };
     for (const auto &[arguments, message] : refused) {
         const cli_run r = run(arguments);
@@ -224,6 +229,23 @@ TEST(CommandLine, StopsAtABadRowAfterWritingTheRowsBeforeIt)
     EXPECT_EQ(lines(r.out).size(), 1u + 2u);
     EXPECT_NE(r.err.find("line 4: 2 cell(s) where the header has 1"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("2 points were written"), std::string::npos) << r.err;
+}
+
+TEST(CommandLine, TakesTheArgumentAfterAnOptionAsItsValue)
+{
+    // Even where it looks like an option: the point then fails on that input, as in the window.
+    auto arguments = options_of(worked_runs[0]);
+    arguments[9] = "--tevap=5";
+    const auto row = cells(lines(run(arguments).out).at(1));
+    EXPECT_EQ(row[index(field::Qw)], "--tevap=5");
+    EXPECT_EQ(row[failure_column + 1], "Qw");
+    // A file of one column: a blank line is a point with that input empty.
+    auto from_file = options_of(worked_runs[0]);
+    from_file.erase(from_file.begin(), from_file.begin() + 2);
+    from_file.insert(from_file.end(), {"--input", input_file("tevap\n-25\n\n-20\n")});
+    const cli_run r = run(from_file);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(lines(r.out).size(), 1u + 3u);
 }
 
 TEST(CommandLine, ReadsSpreadsheetFilesAndItsOwnOutput)

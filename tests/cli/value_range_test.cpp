@@ -40,6 +40,7 @@ TEST(ValueRange, StepsExactlyInDecimal)
     // TO's own decimals neither show nor count beyond the rule floor(span / STEP + 1e-9) + 1.
     EXPECT_EQ(values("0:0.25:0.1"), (texts{"0.0", "0.1", "0.2"}));
     EXPECT_EQ(values("0:0.9999999999:1"), (texts{"0", "1"}));
+    EXPECT_EQ(values("0:0.99999999899999999:1"), (texts{"0"}));
     EXPECT_EQ(value_range("0:1e30:1", '.').count(), UINT64_MAX);
     EXPECT_EQ(value_range("-1e18:1e18:1", '.').count(), 2'000'000'000'000'000'001u);
 }
