@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -62,27 +63,34 @@ QImage windowAfter(const char *const (&typed)[c3f8::input_count], bool withChart
 constexpr const char *runA[] = {"-25", "15", "0.1", "0.9", "500", "10"};
 constexpr const char *runC[] = {"-20", "-20", "0.2", "1", "700", "8"};
 
-int distance(QRgb a, QRgb b)
-{
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-           std::abs(qBlue(a) - qBlue(b));
-}
-
-// Whether every pixel of a has a pixel of nearly its colour in b within reach pixels.
+// Whether every pixel of a could come from b moved by at most reach pixels: its colour lies,
+// channel by channel, within the colours of b around it (a softened edge shows shades between
+// a line and its ground, both of which stand near it).
 bool within(const QImage &a, const QImage &b, int reach)
 {
+    constexpr int slack = 24;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb colour = a.pixel(x, y);
-            if (distance(colour, b.pixel(x, y)) <= 24)
+            if (colour == b.pixel(x, y))
                 continue;
-            bool found = false;
-            for (int dy = -reach; dy <= reach && !found; ++dy)
-                for (int dx = -reach; dx <= reach && !found; ++dx)
-                    found =
-                        b.valid(x + dx, y + dy) && distance(colour, b.pixel(x + dx, y + dy)) <= 24;
-            if (!found)
-                return false;
+            int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
+            for (int dy = -reach; dy <= reach; ++dy) {
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    if (!b.valid(x + dx, y + dy))
+                        continue;
+                    const QRgb near = b.pixel(x + dx, y + dy);
+                    const int channels[3] = {qRed(near), qGreen(near), qBlue(near)};
+                    for (int k = 0; k < 3; ++k) {
+                        low[k] = std::min(low[k], channels[k]);
+                        high[k] = std::max(high[k], channels[k]);
+                    }
+                }
+            }
+            const int mine[3] = {qRed(colour), qGreen(colour), qBlue(colour)};
+            for (int k = 0; k < 3; ++k)
+                if (mine[k] < low[k] - slack || mine[k] > high[k] + slack)
+                    return false;
         }
     }
     return true;
