@@ -107,6 +107,8 @@ private slots:
     void stateLabelsStandOnWhite();
     void dimensionsSpanTheirGaps();
     void arrowheadsEndTheAxes();
+    void isentropesAndMarks();
+    void dimensionArrowsPointOntoTheLines();
     void pictureOnThePanelNeverChanges();
 
 private:
@@ -341,12 +343,18 @@ void ChartTest::isothermsCrossTheDomeAtTheirPressures()
     const auto grey = [](QColor c) { return isGrey(c, 140, 190); };
     struct Isotherm
     {
-        int topX, y, leaveX;
+        int topX, y, leaveX, axisX;
+        int nearLiquidX; // just right of where its horizontal piece leaves the red curve
     };
-    const Isotherm isotherms[] = {{139, 360, 519}, {177, 327, 540}, {215, 296, 560},
-                                  {254, 268, 585}, {353, 208, 639}, {440, 164, 676}};
+    const Isotherm isotherms[] = {{139, 360, 519, 526, 150}, {177, 327, 540, 552, 186},
+                                  {215, 296, 560, 580, 224}, {254, 268, 585, 608, 263},
+                                  {353, 208, 639, 676, 366}, {440, 164, 676, 739, 460}};
     for (const Isotherm &t : isotherms) {
         QVERIFY2(within2(m_chart, t.leaveX - 12, t.y, grey), qPrintable(QString::number(t.y)));
+        QVERIFY2(within2(m_chart, t.nearLiquidX, t.y, grey), qPrintable(QString::number(t.y)));
+        // Its vapour piece ends on the axis (the -30 one runs along the Hvap_sat line there).
+        if (t.axisX != 526)
+            QVERIFY2(within2(m_chart, t.axisX, 573, grey), qPrintable(QString::number(t.axisX)));
         QVERIFY2(within2(m_chart, t.topX, 95, grey), qPrintable(QString::number(t.topX)));
         QVERIFY2(count(m_chart, extent(t.topX + 2, 110, t.topX + 20, 124), isInk) > 3,
                  qPrintable(QString::number(t.topX)));
@@ -372,6 +380,9 @@ void ChartTest::everyLabelStandsInItsBox()
         const int ink = count(m_chart, box.adjusted(-2, -2, 2, 2), isInk);
         QVERIFY2(ink >= std::max(3, box.width() * box.height() / 40), qPrintable(where));
     }
+    // The title's digits are subscripts: ink below the capitals' baseline, under the digits only.
+    QVERIFY(count(m_chart, extent(718, 50, 726, 55), isInk) > 2);  // the 3
+    QVERIFY(count(m_chart, extent(709, 50, 716, 55), isInk) == 0); // not under the C
     // The title is bold: its strokes are thicker than a regular face would draw them.
     QVERIFY(count(m_chart, extent(708, 35, 749, 54),
                   [](QColor c) { return c == QColor(Qt::black); }) > 60);
@@ -401,6 +412,41 @@ void ChartTest::dimensionsSpanTheirGaps()
                  qPrintable(QString::number(y)));
         QVERIFY(count(m_chart, extent(from - 14, y - 1, from - 6, y + 1), black) <= 3);
     }
+}
+
+void ChartTest::isentropesAndMarks()
+{
+    // Four dashed grey isentropes between their ends; black marks where the dimensions end.
+    const auto grey = [](QColor c) { return isGrey(c, 100, 175); };
+    const QLine isentropes[] = {
+        {495, 448, 649, 42}, {602, 413, 781, 51}, {646, 527, 799, 269}, {725, 576, 800, 458}};
+    for (const QLine &line : isentropes) {
+        int dashes = 0, points = 0;
+        for (double f = 0.1; f <= 0.9; f += 0.02, ++points) {
+            const QPointF p = QLineF(line).pointAt(f);
+            dashes += near(m_chart, qRound(p.x()), qRound(p.y()), grey);
+        }
+        QVERIFY2(dashes > points / 2, qPrintable(QString::number(line.x1())));
+    }
+    const auto black = [](QColor c) { return c == QColor(Qt::black); };
+    for (int x : {155, 255, 502, 526})
+        QVERIFY2(count(m_chart, extent(x - 2, 420, x + 2, 560), black) >= 16,
+                 qPrintable(QString::number(x)));
+    // The evaporation isobar is 5 pixels thick.
+    for (int x : {120, 600}) {
+        QVERIFY(!isGreen(m_chart.pixelColor(x, 340)));
+        QVERIFY(!isGreen(m_chart.pixelColor(x, 350)));
+    }
+}
+
+void ChartTest::dimensionArrowsPointOntoTheLines()
+{
+    // Arrowheads 7 px long and 5 px across at the ends of each dimension line.
+    const auto dark = [](QColor c) { return c.red() < 110 && c.green() < 110 && c.blue() < 110; };
+    for (auto [x, y] :
+         {std::pair{262, 445}, {495, 445}, {162, 530}, {519, 530}, {196, 449}, {258, 449}})
+        QVERIFY2(count(m_chart, extent(x - 1, y - 3, x + 1, y + 3), dark) >= 6,
+                 qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
 
 void ChartTest::arrowheadsEndTheAxes()
