@@ -296,12 +296,15 @@ void PanelLayoutTest::labelsWrapLongCaptionsInsideTheirBoxes()
 
 void PanelLayoutTest::fieldsAndButtonsStandAboveTheLabelsTheyTouch()
 {
-    // The box of "p_odparowania" reaches under pevap: the field's sunken border shows there,
-    // not the label's olive ground.
+    // The unit label "[W]" begins on the last column of Qw's box: the field's border shows
+    // there, not the label's teal ground; likewise where "p_odparowania" reaches under pevap.
+    QWidget *qw = byName(*m_panel, "Qw");
+    const QPoint right = qw->mapTo(m_panel.get(), QPoint(qw->width() - 1, qw->height() / 2));
+    QCOMPARE(m_grab.pixelColor(right),
+             qw->grab().toImage().pixelColor(qw->width() - 1, qw->height() / 2));
     QWidget *pevap = byName(*m_panel, "pevap");
-    const QPoint border = pevap->mapTo(m_panel.get(), QPoint(0, pevap->height() / 2));
-    QVERIFY(m_grab.pixelColor(border) != QColor(128, 128, 0));
-    QVERIFY(m_grab.pixelColor(border + QPoint(4, 0)) == QColor(0, 0, 128));
+    const QPoint left = pevap->mapTo(m_panel.get(), QPoint(0, pevap->height() / 2));
+    QCOMPARE(m_grab.pixelColor(left), pevap->grab().toImage().pixelColor(0, pevap->height() / 2));
 }
 
 void PanelLayoutTest::deltaLabelsShowAGreekCapitalDelta()
