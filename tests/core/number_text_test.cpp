@@ -114,6 +114,22 @@ TEST(TextToNumber, ReadsNumbersInTheLocalesNotation)
         EXPECT_EQ(text_to_number(r.text, r.separator), r.value) << r.text;
 }
 
+TEST(TextToNumber, TellsTooSmallFromTooLargeWhereverTheDigitsStand)
+{
+    // Beyond the range of a double, the digits before the point, the zeros after it and the
+    // exponent decide together whether a number is too small (zero) or too large (refused).
+    const std::string zeros(400, '0'), many(2000, '0');
+    EXPECT_EQ(text_to_number(zeros + "1e-400", "."), 0.0);
+    EXPECT_EQ(text_to_number("1" + zeros + "e-800", "."), 0.0);
+    EXPECT_EQ(text_to_number("-0." + zeros + "1e-100", "."), 0.0);
+    EXPECT_EQ(text_to_number("1" + many + "e-1500", "."), std::nullopt);
+    EXPECT_EQ(text_to_number("0." + zeros + "1e800", "."), std::nullopt);
+    EXPECT_EQ(text_to_number(zeros + "1" + zeros + "e-50", "."), std::nullopt);
+    EXPECT_EQ(text_to_number("0." + many + "1e2400", "."), std::nullopt);
+    EXPECT_EQ(text_to_number("12e-1000000000000", "."), 0.0);
+    EXPECT_EQ(text_to_number("1" + many + "e-999999999999", "."), 0.0);
+}
+
 TEST(TextToNumber, RejectsWhatIsNotANumberInTheLocale)
 {
     const std::string beyond_range = "1" + std::string(400, '0');
