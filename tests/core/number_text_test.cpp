@@ -122,6 +122,7 @@ TEST(TextToNumber, TellsTooSmallFromTooLargeWhereverTheDigitsStand)
     EXPECT_EQ(text_to_number(zeros + "1e-400", "."), 0.0);
     EXPECT_EQ(text_to_number("1" + zeros + "e-800", "."), 0.0);
     EXPECT_EQ(text_to_number("-0." + zeros + "1e-100", "."), 0.0);
+    EXPECT_EQ(text_to_number("." + zeros + "1e50", "."), 0.0);
     EXPECT_EQ(text_to_number("1" + many + "e-1500", "."), std::nullopt);
     EXPECT_EQ(text_to_number("0." + zeros + "1e800", "."), std::nullopt);
     EXPECT_EQ(text_to_number(zeros + "1" + zeros + "e-50", "."), std::nullopt);
