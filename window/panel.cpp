@@ -254,8 +254,11 @@ void Panel::setFailureReporter(FailureReporter reporter)
     if (!reporter) {
         reporter = [this](const QString &title, const QString &message) {
             QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, this);
-            // The desktop's own font: the application's is the panel's label face.
-            box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+            // The desktop's own font, every property of it: the application's is the panel's
+            // bold label face, which would lend it its weight.
+            QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+            desktop.setResolveMask(QFont::AllPropertiesResolved);
+            box.setFont(desktop);
             box.exec();
         };
     }

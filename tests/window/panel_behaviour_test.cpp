@@ -5,9 +5,11 @@
 #include "worked_runs.h"
 
 #include <QAbstractItemView>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QtTest>
 
 using c3f8::field;
@@ -100,7 +102,12 @@ class PanelBehaviourTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareApplication(*qApp); }
+    void initTestCase()
+    {
+        // Whatever style the desktop gives, the program sets its own.
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+        prepareApplication(*qApp);
+    }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void startsEmptyWithTheQualityLists_data();
@@ -120,6 +127,8 @@ private slots:
     void theRealMessageBoxNamesKindAndField();
     void wyjscieClosesTheWindow();
     void monkeyTyping();
+    void theOrderOfTheDesignsRowsChangesNoTabOrder();
+    void aWarningWithoutALabelIsRefusedByName();
 };
 
 void PanelBehaviourTest::startsEmptyWithTheQualityLists_data()
@@ -386,15 +395,23 @@ void PanelBehaviourTest::theRealMessageBoxNamesKindAndField()
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     QString shownText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QFont font;
     QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shownText = box->text();
-        QCOMPARE(box->icon(), QMessageBox::Critical);
-        box->accept();
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shownText = box->text();
+            icon = box->icon();
+            font = box->font();
+            box->accept();
+        }
     });
     button(panel, "obl_b")->click();
     QVERIFY(shownText.contains(QStringLiteral("\"T odparowania\"")));
+    QCOMPARE(icon, QMessageBox::Critical);
+    // In the desktop's own font, not the panel's bold label face.
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QVERIFY(font.family() == desktop.family() && font.bold() == desktop.bold() &&
+            font.pointSizeF() == desktop.pointSizeF());
     QVERIFY(panel.isVisible());
 }
 
@@ -446,6 +463,46 @@ void PanelBehaviourTest::monkeyTyping()
         }
     }
     QVERIFY(p.panel.isVisible());
+}
+
+void PanelBehaviourTest::theOrderOfTheDesignsRowsChangesNoTabOrder()
+{
+    // The inputs follow the calculation's order whichever row of the design comes first: here
+    // m's row before Qw's and tsub's before tevap's.
+    using PanelDesign::Control;
+    std::vector<Control> design(PanelDesign::controls().begin(), PanelDesign::controls().end());
+    const auto at = [&design](std::string_view name) {
+        return std::find_if(design.begin(), design.end(),
+                            [name](const Control &c) { return c.objectName() == name; });
+    };
+    std::iter_swap(at("Qw"), at("m"));
+    std::iter_swap(at("tevap"), at("tsub"));
+    Panel panel(design);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    const auto focused = [&panel] {
+        QWidget *w = panel.focusWidget();
+        return qobject_cast<QComboBox *>(w->parentWidget()) ? w->parentWidget()->objectName()
+                                                            : w->objectName();
+    };
+    QCOMPARE(focused(), QStringLiteral("tevap"));
+    for (const char *name : {"tsub", "x_we", "x_wy", "Qw", "m", "exit_b", "obl_b", "tevap"}) {
+        QTest::keyClick(panel.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), QString::fromLatin1(name));
+    }
+}
+
+void PanelBehaviourTest::aWarningWithoutALabelIsRefusedByName()
+{
+    using PanelDesign::Control;
+    std::vector<Control> design(PanelDesign::controls().begin(), PanelDesign::controls().end());
+    std::erase_if(design, [](const Control &c) { return c.objectName() == "m_warn"; });
+    try {
+        Panel panel(design);
+        QFAIL("a panel without m_warn was built");
+    } catch (const std::logic_error &refusal) {
+        QVERIFY2(std::string_view(refusal.what()).ends_with(" m_warn"), refusal.what());
+    }
 }
 
 QTEST_MAIN(PanelBehaviourTest)

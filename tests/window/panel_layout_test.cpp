@@ -131,6 +131,7 @@ private slots:
     void resultsStayLegible();
     void warningsShowInTheirColoursWhenSet();
     void theChartFillsItsBox();
+    void aDarkDesktopChangesNoDesignedColour();
     void buttonsShowPressAndFocus();
     void fieldsHaveAccessibleNamesAndUnits();
     void namingAndUnitLabelsReadAsTheCatalogue();
@@ -162,6 +163,10 @@ void PanelLayoutTest::everyControlStandsWhereTheDesignPutsIt()
         QWidget *widget = byName(*m_panel, c.name);
         QVERIFY2(widget, c.name);
         QCOMPARE(widget->geometry(), designedRect(c));
+        // Each kind as the user meets it: a captioned frame, a caption, a field to type in...
+        const char *classes[] = {"QGroupBox",   "QLabel",  "QLineEdit", "QComboBox",
+                                 "QPushButton", "QWidget", "QWidget"};
+        QVERIFY2(widget->inherits(classes[c.kind]), c.name);
         QWidget *parent = c.parent == Design::Top ? m_panel.get()
                                                   : byName(*m_panel, qPrintable(parents[c.parent]));
         QCOMPARE(widget->parentWidget(), parent);
@@ -206,9 +211,12 @@ void PanelLayoutTest::everyControlHasTheDesignsFontColoursAndCaption()
             QCOMPARE(palette.color(QPalette::Disabled, groundRole), designed(c.ground, system));
 
         QString caption;
-        if (auto *label = qobject_cast<QLabel *>(widget))
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
             caption = label->text();
-        else if (auto *button = qobject_cast<QPushButton *>(widget))
+            // Left-aligned, from the top of its box down, as it wraps.
+            QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        } else if (auto *button = qobject_cast<QPushButton *>(widget))
             caption = button->text();
         else if (auto *frame = qobject_cast<QGroupBox *>(widget))
             caption = frame->title();
@@ -387,6 +395,35 @@ void PanelLayoutTest::theChartFillsItsBox()
     QVERIFY(near(690, 132, QColor(0, 0, 255))); // the dome's rightmost point
     QCOMPARE(at(825, 15), QColor(Qt::white));   // the ground, top right
     QCOMPARE(at(836, 680), QColor(Qt::white));  // and bottom right: nothing beyond the box
+}
+
+void PanelLayoutTest::aDarkDesktopChangesNoDesignedColour()
+{
+    // Under a dark colour scheme the fields, lists, buttons and labels keep their designed
+    // colours (black text on white, on the frames' grounds, on the buttons' faces); only the
+    // two system colours follow the desktop.
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase})
+        dark.setColor(role, QColor(30, 30, 30));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    const Panel panel;
+    QApplication::setPalette(desktop);
+    for (const Design::Control &c : Design::controls) {
+        if (c.kind == Design::Picture || c.kind == Design::Line)
+            continue;
+        QWidget *widget = byName(panel, c.name);
+        const auto [textRole, groundRole] = rolesOf(c.kind);
+        if (c.text.given())
+            QCOMPARE(widget->palette().color(QPalette::Active, textRole), c.text.colour());
+        if (c.ground.given())
+            QCOMPARE(widget->palette().color(QPalette::Active, groundRole), c.ground.colour());
+    }
+    auto *inlet = panel.findChild<QComboBox *>(QStringLiteral("x_we"));
+    QCOMPARE(inlet->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(inlet->palette().color(QPalette::ButtonText), QColor(Qt::black));
 }
 
 void PanelLayoutTest::buttonsShowPressAndFocus()
