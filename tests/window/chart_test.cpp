@@ -278,6 +278,19 @@ QRect extent(int x1, int y1, int x2, int y2)
     return QRect(QPoint(x1, y1), QPoint(x2, y2));
 }
 
+// The smallest box holding every dark pixel of the area.
+QRect inkExtent(const QImage &image, const QRect &area)
+{
+    QRect extent;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() < 100 && c.green() < 100 && c.blue() < 100)
+                extent |= QRect(x, y, 1, 1);
+        }
+    return extent;
+}
+
 bool isInk(QColor c)
 {
     return c.red() < 140 && c.green() < 140 && c.blue() < 140;
@@ -352,6 +365,10 @@ void ChartTest::isothermsCrossTheDomeAtTheirPressures()
     for (const Isotherm &t : isotherms) {
         QVERIFY2(within2(m_chart, t.leaveX - 12, t.y, grey), qPrintable(QString::number(t.y)));
         QVERIFY2(within2(m_chart, t.nearLiquidX, t.y, grey), qPrintable(QString::number(t.y)));
+        // Nothing of it left of the red curve, nor below the dome where it leaves the blue one.
+        QVERIFY2(!near(m_chart, t.nearLiquidX - 22, t.y, grey, 0),
+                 qPrintable(QString::number(t.y)));
+        QVERIFY2(!near(m_chart, t.leaveX - 5, t.y + 4, grey, 1), qPrintable(QString::number(t.y)));
         // Its vapour piece ends on the axis (the -30 one runs along the Hvap_sat line there).
         if (t.axisX != 526)
             QVERIFY2(within2(m_chart, t.axisX, 573, grey), qPrintable(QString::number(t.axisX)));
@@ -366,23 +383,32 @@ void ChartTest::everyLabelStandsInItsBox()
     // Ink inside each label's box (2 px to spare), none in a band just outside its left edge.
     const QRect boxes[] = {
         extent(4, 8, 27, 22),       extent(1, 28, 30, 42),      extent(794, 616, 796, 626),
-        extent(772, 635, 816, 649), extent(45, 22, 64, 33),     extent(50, 188, 64, 199),
-        extent(55, 379, 64, 389),   extent(55, 570, 64, 581),   extent(60, 593, 84, 610),
-        extent(243, 593, 267, 610), extent(424, 593, 448, 610), extent(608, 593, 632, 610),
-        extent(787, 593, 811, 610), extent(347, 333, 436, 346), extent(120, 627, 176, 641),
+        extent(772, 635, 816, 649), extent(45, 22, 62, 33),     extent(50, 188, 64, 199),
+        extent(55, 379, 64, 389),   extent(55, 570, 64, 581),   extent(60, 597, 84, 606),
+        extent(243, 597, 267, 606), extent(424, 597, 448, 606), extent(608, 597, 632, 606),
+        extent(787, 597, 811, 606), extent(347, 333, 436, 346), extent(120, 627, 176, 641),
         extent(179, 664, 243, 678), extent(235, 625, 281, 639), extent(480, 665, 525, 679),
         extent(515, 624, 581, 638), extent(569, 72, 638, 84),   extent(670, 216, 693, 225),
         extent(739, 317, 763, 325), extent(761, 453, 783, 461), extent(708, 35, 749, 54),
         extent(345, 406, 409, 427), extent(198, 414, 255, 441), extent(312, 491, 368, 512),
+        extent(243, 319, 279, 330), extent(481, 320, 516, 331), extent(171, 265, 243, 279),
     };
     for (const QRect &box : boxes) {
         const QString where = QStringLiteral("%1,%2").arg(box.left()).arg(box.top());
         const int ink = count(m_chart, box.adjusted(-2, -2, 2, 2), isInk);
         QVERIFY2(ink >= std::max(3, box.width() * box.height() / 40), qPrintable(where));
+        // Centred where the box is, no larger than it: a label moved or swollen shows.
+        const QRect drawn =
+            inkExtent(m_chart, box.adjusted(-3, -3, 3, 3).intersected(m_chart.rect()));
+        const QPoint off = drawn.center() - box.center();
+        QVERIFY2(std::abs(off.x()) <= 3 && std::abs(off.y()) <= 3 &&
+                     drawn.width() <= box.width() + 4 && drawn.height() <= box.height() + 4,
+                 qPrintable(where));
     }
     // The title's digits are subscripts: ink below the capitals' baseline, under the digits only.
     QVERIFY(count(m_chart, extent(718, 50, 726, 55), isInk) > 2);  // the 3
     QVERIFY(count(m_chart, extent(709, 50, 716, 55), isInk) == 0); // not under the C
+    QVERIFY(count(m_chart, extent(709, 35, 716, 39), isInk) > 4);  // the C a capital
     // The title is bold: its strokes are thicker than a regular face would draw them.
     QVERIFY(count(m_chart, extent(708, 35, 749, 54),
                   [](QColor c) { return c == QColor(Qt::black); }) > 60);
@@ -398,6 +424,13 @@ void ChartTest::stateLabelsStandOnWhite()
     QVERIFY(count(m_chart, extent(481, 320, 516, 331), isInk) > 10);
     const auto maroon = [](QColor c) { return c == QColor(153, 48, 101); };
     QCOMPARE(count(m_chart, extent(245, 330, 277, 331), maroon), 0);
+    QCOMPARE(count(m_chart, extent(483, 330, 514, 331), maroon), 0);
+    // "T_subcool" interrupts the -20 isotherm's liquid piece as well.
+    QCOMPARE(
+        count(m_chart, extent(174, 280, 178, 282), [](QColor c) { return isGrey(c, 140, 190); }),
+        0);
+    QVERIFY(near(
+        m_chart, 176, 250, [](QColor c) { return isGrey(c, 140, 190); }, 2));
     QVERIFY(count(m_chart, extent(300, 330, 330, 331), maroon) > 0);
 }
 
@@ -421,22 +454,29 @@ void ChartTest::isentropesAndMarks()
     const QLine isentropes[] = {
         {495, 448, 649, 42}, {602, 413, 781, 51}, {646, 527, 799, 269}, {725, 576, 800, 458}};
     for (const QLine &line : isentropes) {
+        // Row by row along the middle of the steep line: grey in about 9 rows of every 12.
         int dashes = 0, points = 0;
-        for (double f = 0.1; f <= 0.9; f += 0.02, ++points) {
-            const QPointF p = QLineF(line).pointAt(f);
-            dashes += near(m_chart, qRound(p.x()), qRound(p.y()), grey);
+        const int top = std::min(line.y1(), line.y2()), bottom = std::max(line.y1(), line.y2());
+        for (int y = top + (bottom - top) * 15 / 100; y <= bottom - (bottom - top) * 15 / 100;
+             ++y, ++points) {
+            const double x = line.x1() + (line.x2() - line.x1()) * double(y - line.y1()) /
+                                             (line.y2() - line.y1());
+            dashes += count(m_chart, extent(qRound(x) - 1, y, qRound(x) + 1, y), grey) > 0;
         }
-        QVERIFY2(dashes > points / 2, qPrintable(QString::number(line.x1())));
+        QVERIFY2(dashes > points * 0.55 && dashes < points * 0.92,
+                 qPrintable(QStringLiteral("%1: %2 of %3").arg(line.x1()).arg(dashes).arg(points)));
     }
     const auto black = [](QColor c) { return c == QColor(Qt::black); };
     for (int x : {155, 255, 502, 526})
         QVERIFY2(count(m_chart, extent(x - 2, 420, x + 2, 560), black) >= 16,
                  qPrintable(QString::number(x)));
-    // The evaporation isobar is 5 pixels thick.
+    // The evaporation isobar is 5 pixels thick: rows 343 to 347, white on either side.
     for (int x : {120, 600}) {
-        QVERIFY(!isGreen(m_chart.pixelColor(x, 340)));
-        QVERIFY(!isGreen(m_chart.pixelColor(x, 350)));
+        QCOMPARE(m_chart.pixelColor(x, 342), QColor(Qt::white));
+        QCOMPARE(m_chart.pixelColor(x, 348), QColor(Qt::white));
     }
+    // Nothing dark on the picture's top edge but the vertical axis's arrow.
+    QCOMPARE(count(m_chart, extent(90, 0, 837, 2), isInk), 0);
 }
 
 void ChartTest::dimensionArrowsPointOntoTheLines()
