@@ -468,8 +468,8 @@ void PanelBehaviourTest::monkeyTyping()
 void PanelBehaviourTest::theOrderOfTheDesignsRowsChangesNoTabOrder()
 {
     // The inputs follow the calculation's order and the buttons come after them whichever row
-    // of the design comes first: here m's row before Qw's, tsub's before tevap's, and the
-    // buttons' rows before all the fields'.
+    // of the design comes first: here m's row before Qw's, tsub's before tevap's, and exit_b's
+    // before all the fields'.
     using PanelDesign::Control;
     std::vector<Control> design(PanelDesign::controls().begin(), PanelDesign::controls().end());
     const auto at = [&design](std::string_view name) {
@@ -478,7 +478,7 @@ void PanelBehaviourTest::theOrderOfTheDesignsRowsChangesNoTabOrder()
     };
     std::iter_swap(at("Qw"), at("m"));
     std::iter_swap(at("tevap"), at("tsub"));
-    std::rotate(at("Label8"), at("exit_b"), at("obl_b") + 1);
+    std::rotate(at("Label8"), at("exit_b"), at("exit_b") + 1);
     Panel panel(design);
     panel.show();
     QVERIFY(QTest::qWaitForWindowActive(&panel));
