@@ -120,9 +120,9 @@ void ChartTest::groundAndAxes()
     QVERIFY(isWhite(m_chart.pixelColor(825, 15)));
     QVERIFY(isWhite(m_chart.pixelColor(20, 300)));
     QVERIFY(isWhite(m_chart.pixelColor(780, 560)));
-    for (int y : {100, 300, 500})
+    for (int y : {30, 300, 500})
         QVERIFY(isBlack(m_chart.pixelColor(71, y)) && isBlack(m_chart.pixelColor(72, y)));
-    for (int x : {100, 400, 700})
+    for (int x : {100, 400, 810})
         QVERIFY(isBlack(m_chart.pixelColor(x, 576)) && isBlack(m_chart.pixelColor(x, 577)));
     // Arrow tips near the top and right ends.
     QVERIFY(near(m_chart, 72, 8, isBlack));
@@ -409,6 +409,7 @@ void ChartTest::everyLabelStandsInItsBox()
     QVERIFY(count(m_chart, extent(718, 50, 726, 55), isInk) > 2);  // the 3
     QVERIFY(count(m_chart, extent(709, 50, 716, 55), isInk) == 0); // not under the C
     QVERIFY(count(m_chart, extent(709, 35, 716, 39), isInk) > 4);  // the C a capital
+    QVERIFY(count(m_chart, extent(737, 35, 745, 38), isInk) > 4);  // and the F
     // The title is bold: its strokes are thicker than a regular face would draw them.
     QVERIFY(count(m_chart, extent(708, 35, 749, 54),
                   [](QColor c) { return c == QColor(Qt::black); }) > 60);
@@ -496,8 +497,11 @@ void ChartTest::arrowheadsEndTheAxes()
     QVERIFY(count(m_chart, extent(66, 19, 77, 21), dark) >= 18);     // the vertical axis's base
     QVERIFY(count(m_chart, extent(69, 6, 74, 8), dark) >= 2);        // near its tip
     QVERIFY(count(m_chart, extent(60, 19, 64, 21), dark) == 0);      // not wider
+    QVERIFY(count(m_chart, extent(79, 19, 83, 21), dark) == 0);
     QVERIFY(count(m_chart, extent(819, 571, 821, 582), dark) >= 18); // the horizontal axis's base
     QVERIFY(count(m_chart, extent(832, 575, 834, 579), dark) >= 2);
+    QVERIFY(count(m_chart, extent(819, 565, 821, 569), dark) == 0);
+    QVERIFY(count(m_chart, extent(819, 584, 821, 588), dark) == 0);
 }
 
 void ChartTest::pictureOnThePanelNeverChanges()
