@@ -252,7 +252,12 @@ TEST(Failures, TheInputReadFirstNamesTheFailure)
 TEST(Failures, EveryReachableCheckStopsAtItsStep)
 {
     // Inputs that make each check of a run overflow or divide by zero, and the results written
-    // before it (the four of steps 7 to 10 are shown together, at step 11).
+    // before it (the four of steps 7 to 10 are shown together, at step 11). No input reaches
+    // the other four checks: the working pressure and the vapour enthalpy overflow only where
+    // the shown pressure and the liquid enthalpy already have; the latent heat is smaller in
+    // size than the liquid enthalpy wherever either is large; and the rise at x_we2 would need
+    // Hliq_sat above 1e292 and Hx_we near 2e12 at once, while Hx_we, formed from Hliq_sat, then
+    // moves in steps of 1e276.
     using k = error_kind;
     struct stop
     {
@@ -273,6 +278,7 @@ TEST(Failures, EveryReachableCheckStopsAtItsStep)
         {{{x_we, "1e110"}}, {k::overflow, x_we2}, 9},  // the pressure at Tlsub_max
         {{{x_we, "2.7e29"}}, {k::overflow, x_we2}, 9}, // the liquid enthalpy there
         {{{tevap, "71.85149567478108"}}, {k::division_by_zero, x_we2}, 9}, // no latent heat
+        {{{tevap, "71.85149567478109"}, {x_we, "-5.3e24"}}, {k::overflow, x_we2}, 9}, // a tiny one
         {{{x_we, "0.5"}, {x_wy, "0.5"}}, {k::division_by_zero, m_opt}, 10},
         {{{x_we, "0.5"}, {x_wy, "0.5000000000001"}, {Qw, "1e308"}}, {k::overflow, m_opt}, 10},
         {{{tsub, "-1.7e22"}, {x_wy, "1.7632e306"}}, {k::overflow, Qg}, 11}, // the total rise
