@@ -254,10 +254,9 @@ TEST(Failures, EveryReachableCheckStopsAtItsStep)
     // Inputs that make each check of a run overflow or divide by zero, and the results written
     // before it (the four of steps 7 to 10 are shown together, at step 11). No input reaches
     // the other four checks: the working pressure and the vapour enthalpy overflow only where
-    // the shown pressure and the liquid enthalpy already have; the latent heat is smaller in
-    // size than the liquid enthalpy wherever either is large; and the rise at x_we2 would need
-    // Hliq_sat above 1e292 and Hx_we near 2e12 at once, while Hx_we, formed from Hliq_sat, then
-    // moves in steps of 1e276.
+    // the shown pressure and the liquid enthalpy already have; and the latent heat and the rise
+    // at x_we2 are differences of two enthalpies that stay below about 1.1e305 in size, as the
+    // fifth power of the pressure overflows first.
     using k = error_kind;
     struct stop
     {

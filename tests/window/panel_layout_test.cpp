@@ -440,13 +440,13 @@ void PanelLayoutTest::buttonsShowPressAndFocus()
         const QImage focused = b->grab().toImage();
         QVERIFY2(pressed != plain && focused != plain && pressed != focused, name);
         // Raised, a button is lit from the top left; pressed, it is shaded there.
-        const int middle = b->height() / 2;
-        const int face = plain.pixelColor(6, middle).lightness();
-        QVERIFY2(plain.pixelColor(0, middle).lightness() > face, name);
-        QVERIFY2(plain.pixelColor(middle, 0).lightness() > face, name);
-        QVERIFY2(plain.pixelColor(b->width() - 1, middle).lightness() < face, name);
-        QVERIFY2(plain.pixelColor(middle, b->height() - 1).lightness() < face, name);
-        QVERIFY2(pressed.pixelColor(0, middle).lightness() < face, name);
+        const int midX = b->width() / 2, midY = b->height() / 2;
+        const int face = plain.pixelColor(6, midY).lightness();
+        QVERIFY2(plain.pixelColor(0, midY).lightness() > face, name);
+        QVERIFY2(plain.pixelColor(midX, 0).lightness() > face, name);
+        QVERIFY2(plain.pixelColor(b->width() - 1, midY).lightness() < face, name);
+        QVERIFY2(plain.pixelColor(midX, b->height() - 1).lightness() < face, name);
+        QVERIFY2(pressed.pixelColor(0, midY).lightness() < face, name);
         // The focus cue: a dotted rectangle in the caption's colour a few pixels inside.
         int dots = 0;
         for (int x = 8; x < b->width() - 8; ++x)
