@@ -29,13 +29,13 @@ struct decimal
     int scale = 0;
 };
 
-[[noreturn]] void refuse(std::string_view spec, std::string_view why)
+[[noreturn]] void refuse(std::string_view range_text, std::string_view why)
 {
-    throw usage_error("the range '" + std::string(spec) + "' " + std::string(why) +
+    throw usage_error("the range '" + std::string(range_text) + "' " + std::string(why) +
                       " (expected FROM:TO:STEP, three numbers)");
 }
 
-decimal read_part(std::string_view part, char separator, std::string_view spec)
+decimal read_part(std::string_view part, char separator, std::string_view range_text)
 {
     std::size_t i = 0;
     const bool negative = i < part.size() && part[i] == '-';
@@ -51,7 +51,7 @@ decimal read_part(std::string_view part, char separator, std::string_view spec)
             if (digits > 0 || c != '0')
                 ++digits;
             if (digits > max_digits)
-                refuse(spec, "has a part with too many digits");
+                refuse(range_text, "has a part with too many digits");
             d.units = d.units * 10 + (c - '0');
             if (in_fraction)
                 ++fraction;
@@ -62,7 +62,7 @@ decimal read_part(std::string_view part, char separator, std::string_view spec)
         }
     }
     if (!any)
-        refuse(spec, "has a part that is no number: '" + std::string(part) + "'");
+        refuse(range_text, "has a part that is no number: '" + std::string(part) + "'");
     long exponent = 0;
     if (i < part.size() && (part[i] == 'e' || part[i] == 'E')) {
         ++i;
@@ -75,22 +75,22 @@ decimal read_part(std::string_view part, char separator, std::string_view spec)
             exponent = std::min(exponent * 10 + (part[i] - '0'), 1000L);
         }
         if (!exponent_digits)
-            refuse(spec, "has a part that is no number: '" + std::string(part) + "'");
+            refuse(range_text, "has a part that is no number: '" + std::string(part) + "'");
         if (down)
             exponent = -exponent;
     }
     if (i != part.size())
-        refuse(spec, "has a part that is no number: '" + std::string(part) + "'");
+        refuse(range_text, "has a part that is no number: '" + std::string(part) + "'");
 
     long scale = fraction - exponent;
     if (scale < 0) {
         if (digits - scale > max_digits)
-            refuse(spec, "has a part with too many digits");
+            refuse(range_text, "has a part with too many digits");
         d.units *= power_of_ten(static_cast<int>(-scale));
         scale = 0;
     }
     if (scale > max_digits)
-        refuse(spec, "has a part with too many digits");
+        refuse(range_text, "has a part with too many digits");
     d.scale = static_cast<int>(scale);
     if (negative)
         d.units = -d.units;
@@ -98,39 +98,40 @@ decimal read_part(std::string_view part, char separator, std::string_view spec)
 }
 
 // units brought to a finer scale, or a refusal where that needs too many digits.
-int128 at_scale(const decimal &d, int scale, std::string_view spec)
+int128 at_scale(const decimal &d, int scale, std::string_view range_text)
 {
     const int128 factor = power_of_ten(scale - d.scale);
     const int128 limit = power_of_ten(max_digits);
     const int128 magnitude = d.units < 0 ? -d.units : d.units;
     if (magnitude != 0 && magnitude > limit / factor)
-        refuse(spec, "needs too many digits");
+        refuse(range_text, "needs too many digits");
     return d.units * factor;
 }
 
 } // namespace
 
-value_range::value_range(std::string_view spec, char separator) : m_separator(separator)
+value_range::value_range(std::string_view range_text, char separator) : m_separator(separator)
 {
-    const auto first = spec.find(':');
-    const auto second = spec.find(':', first + 1);
+    const auto first = range_text.find(':');
+    const auto second = range_text.find(':', first + 1);
     if (first == std::string_view::npos || second == std::string_view::npos ||
-        spec.find(':', second + 1) != std::string_view::npos)
-        refuse(spec, "does not have three parts");
-    const decimal from = read_part(spec.substr(0, first), separator, spec);
-    const decimal to = read_part(spec.substr(first + 1, second - first - 1), separator, spec);
-    const decimal step = read_part(spec.substr(second + 1), separator, spec);
+        range_text.find(':', second + 1) != std::string_view::npos)
+        refuse(range_text, "does not have three parts");
+    const decimal from = read_part(range_text.substr(0, first), separator, range_text);
+    const decimal to =
+        read_part(range_text.substr(first + 1, second - first - 1), separator, range_text);
+    const decimal step = read_part(range_text.substr(second + 1), separator, range_text);
 
     // Compared and stepped at the finest scale of the three, shown at that of FROM and STEP.
     const int scale = std::max({from.scale, to.scale, step.scale});
     m_decimals = std::max(from.scale, step.scale);
-    const int128 f = at_scale(from, scale, spec), t = at_scale(to, scale, spec),
-                 s = at_scale(step, scale, spec);
+    const int128 f = at_scale(from, scale, range_text), t = at_scale(to, scale, range_text),
+                 s = at_scale(step, scale, range_text);
     if (s == 0)
-        refuse(spec, "has a STEP of zero");
+        refuse(range_text, "has a STEP of zero");
     const int128 span = t - f;
     if ((span > 0 && s < 0) || (span < 0 && s > 0))
-        refuse(spec, "has a STEP that points away from TO");
+        refuse(range_text, "has a STEP that points away from TO");
 
     // floor(span / STEP + 1e-9), exactly: one step more where the rest falls short of a whole
     // STEP by no more than a billionth of it.

@@ -15,7 +15,7 @@ public:
     // Reads FROM:TO:STEP, each part a number with separator as its decimal separator and an
     // optional exponent. Throws usage_error for a part that is no number, a STEP of zero, or
     // one that points away from TO.
-    value_range(std::string_view spec, char separator);
+    value_range(std::string_view range_text, char separator);
 
     // floor((TO - FROM) / STEP + 1e-9) + 1, at most UINT64_MAX.
     std::uint64_t count() const { return m_count; }

@@ -23,14 +23,14 @@ void require(bool condition)
         std::abort();
 }
 
-void fuzz_range(std::string_view spec, char separator)
+void fuzz_range(std::string_view range_text, char separator)
 {
     try {
-        const c3f8::cli::value_range range(spec, separator);
+        const c3f8::cli::value_range range(range_text, separator);
         require(range.count() >= 1);
         const std::string_view separator_text(&separator, 1);
-        const std::string_view from = spec.substr(0, spec.find(':'));
-        const std::string_view rest = spec.substr(spec.find(':') + 1);
+        const std::string_view from = range_text.substr(0, range_text.find(':'));
+        const std::string_view rest = range_text.substr(range_text.find(':') + 1);
         const std::string_view to = rest.substr(0, rest.find(':'));
         const std::string_view step = rest.substr(rest.find(':') + 1);
         const auto from_value = c3f8::text_to_number(from, separator_text);

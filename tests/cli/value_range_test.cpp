@@ -11,9 +11,9 @@ using c3f8::cli::value_range;
 
 namespace {
 
-std::vector<std::string> values(std::string_view spec, char separator = '.')
+std::vector<std::string> values(std::string_view range_text, char separator = '.')
 {
-    const value_range range(spec, separator);
+    const value_range range(range_text, separator);
     std::vector<std::string> texts;
     for (std::uint64_t i = 0; i < range.count() && i < 100; ++i) {
         texts.emplace_back();
@@ -47,7 +47,7 @@ TEST(ValueRange, StepsExactlyInDecimal)
 
 TEST(ValueRange, RefusesWhatIsNoRange)
 {
-    for (const char *spec : {"1:2", "1:2:3:4", ":1:1", "1:2:", "a:2:1", "1:2:0", "1:2:-1", "2:1:1",
+    for (const char *range_text : {"1:2", "1:2:3:4", ":1:1", "1:2:", "a:2:1", "1:2:0", "1:2:-1", "2:1:1",
                              "1e:2:1", "1.2.3:4:1", "1:2:1e-40", "1e40:1e41:1"})
-        EXPECT_THROW(value_range(spec, '.'), c3f8::cli::usage_error) << spec;
+        EXPECT_THROW(value_range(range_text, '.'), c3f8::cli::usage_error) << range_text;
 }
