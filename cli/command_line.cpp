@@ -37,15 +37,17 @@ constexpr std::array<std::string_view, input_count> meanings = {
     "mass flow currently set",
 };
 
+bool among(const std::vector<std::string> &names, const std::string &name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 // Options are named exactly: an argument that looks like an option and is no option, or an
 // argument that belongs to no option, is refused by name.
 void refuse_strays(const std::vector<std::string> &arguments,
                    const std::vector<std::string> &takes_value,
                    const std::vector<std::string> &flags)
 {
-    const auto among = [](const std::vector<std::string> &names, const std::string &name) {
-        return std::find(names.begin(), names.end(), name) != names.end();
-    };
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string &argument = arguments[k];
         if (among(takes_value, argument))
@@ -66,9 +68,6 @@ void refuse_strays(const std::vector<std::string> &arguments,
 std::vector<std::string> split_values(int argc, const char *const argv[],
                                       const std::vector<std::string> &takes_value)
 {
-    const auto takes = [&takes_value](const std::string &name) {
-        return std::find(takes_value.begin(), takes_value.end(), name) != takes_value.end();
-    };
     std::vector<std::string> arguments;
     bool value_next = false;
     for (int i = 1; i < argc; ++i) {
@@ -76,13 +75,13 @@ std::vector<std::string> split_values(int argc, const char *const argv[],
         const auto equals = argument.find('=');
         const std::string name(argument.substr(0, equals));
         if (!value_next && argument.starts_with("--") && equals != std::string_view::npos &&
-            takes(name)) {
+            among(takes_value, name)) {
             arguments.push_back(name);
             arguments.emplace_back(argument.substr(equals + 1));
             continue;
         }
         arguments.emplace_back(argument);
-        value_next = !value_next && takes(arguments.back());
+        value_next = !value_next && among(takes_value, arguments.back());
     }
     return arguments;
 }
@@ -106,7 +105,8 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
                  "series of operating points.",
                  "c3f8calc-cli"};
     app.footer(std::string(examples));
-    app.set_version_flag("--version", std::string("c3f8calc-cli ") + project_info::version);
+    const std::string version = std::string("c3f8calc-cli ") + project_info::version;
+    app.set_version_flag("--version", version);
 
     std::array<std::vector<std::string>, input_count> texts;
     std::array<CLI::Option *, input_count> input_options{};
@@ -154,7 +154,7 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     } catch (const CLI::CallForHelp &) {
         return answer{app.help()};
     } catch (const CLI::CallForVersion &) {
-        return answer{std::string("c3f8calc-cli ") + project_info::version + "\n"};
+        return answer{version + "\n"};
     } catch (const CLI::ParseError &e) {
         throw usage_error(e.what());
     }
@@ -174,17 +174,14 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
         for (const std::string &text : input_options[i]->results())
             c.values[i].add(text, c.separator);
     }
-    // Nesting follows the first appearance of each input on the command line; the argument
-    // after an option is its value, whatever it looks like.
-    for (std::size_t k = 0; k < arguments.size(); ++k) {
-        const auto named = std::find(takes_value.begin(), takes_value.end(), arguments[k]);
-        if (named == takes_value.end())
+    // Nesting follows the first appearance of each input on the command line.
+    for (const CLI::Option *option : app.parse_order()) {
+        const auto named = std::find(input_options.begin(), input_options.end(), option);
+        if (named == input_options.end())
             continue;
-        const auto i = static_cast<std::size_t>(named - takes_value.begin());
-        if (i < input_count &&
-            std::find(c.nesting.begin(), c.nesting.end(), input(i)) == c.nesting.end())
-            c.nesting.push_back(input(i));
-        ++k;
+        const field f = input(static_cast<std::size_t>(named - input_options.begin()));
+        if (std::find(c.nesting.begin(), c.nesting.end(), f) == c.nesting.end())
+            c.nesting.push_back(f);
     }
     return c;
 }
