@@ -42,7 +42,8 @@ std::size_t width_of(std::string_view text)
 
 void pad(std::string &out, std::size_t width, std::string_view text, bool right)
 {
-    const std::size_t room = width > width_of(text) ? width - width_of(text) : 0;
+    const std::size_t taken = width_of(text);
+    const std::size_t room = width > taken ? width - taken : 0;
     if (right)
         out.append(room, ' ');
     out += text;

@@ -104,7 +104,7 @@ bool sweep::next_row(std::array<std::string, input_count> &texts)
     return true;
 }
 
-sweep_counts sweep::run(point_writer &writer, const std::function<void(const sweep_counts &)> &tick)
+void sweep::run(point_writer &writer, const std::function<void(const sweep_counts &)> &tick)
 {
     const std::vector<field> &nesting = m_command.nesting;
     const std::string_view separator(&m_command.separator, 1);
@@ -145,7 +145,6 @@ sweep_counts sweep::run(point_writer &writer, const std::function<void(const swe
             tick(counts);
         } while (advance());
     }
-    return counts;
 }
 
 } // namespace c3f8::cli

@@ -35,7 +35,7 @@ public:
 
     // Computes every point and hands it to writer; after each, tick() is called with the
     // counts so far. A malformed row of the file throws usage_error after the rows before it.
-    sweep_counts run(point_writer &writer, const std::function<void(const sweep_counts &)> &tick);
+    void run(point_writer &writer, const std::function<void(const sweep_counts &)> &tick);
 
 private:
     // Puts the next row's cells into the inputs the file gives; false after the last row.
