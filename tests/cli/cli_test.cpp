@@ -89,6 +89,15 @@ std::vector<std::string> options_of(const worked_run &run, bool commas = false)
     return arguments;
 }
 
+// Run A's options, with tevap taken from a one-column file of the given text instead.
+std::vector<std::string> tevap_from_file(const std::string &csv)
+{
+    auto arguments = options_of(worked_runs[0]);
+    arguments.erase(arguments.begin(), arguments.begin() + 2);
+    arguments.insert(arguments.end(), {"--input", input_file(csv)});
+    return arguments;
+}
+
 std::vector<std::string> joined(std::vector<std::string> a, const std::vector<std::string> &b)
 {
     a.insert(a.end(), b.begin(), b.end());
@@ -221,10 +230,7 @@ TEST(CommandLine, RefusesWhatItCannotWorkWith)
 
 TEST(CommandLine, StopsAtABadRowAfterWritingTheRowsBeforeIt)
 {
-    auto arguments = options_of(worked_runs[0]);
-    arguments.erase(arguments.begin(), arguments.begin() + 2);
-    arguments.insert(arguments.end(), {"--input", input_file("tevap\n-25\n-20\n1,2\n-30\n")});
-    const cli_run r = run(arguments);
+    const cli_run r = run(tevap_from_file("tevap\n-25\n-20\n1,2\n-30\n"));
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(lines(r.out).size(), 1u + 2u);
     EXPECT_NE(r.err.find("line 4: 2 cell(s) where the header has 1"), std::string::npos) << r.err;
@@ -240,10 +246,7 @@ TEST(CommandLine, TakesTheArgumentAfterAnOptionAsItsValue)
     EXPECT_EQ(row[index(field::Qw)], "--tevap=5");
     EXPECT_EQ(row[failure_column + 1], "Qw");
     // A file of one column: a blank line is a point with that input empty.
-    auto from_file = options_of(worked_runs[0]);
-    from_file.erase(from_file.begin(), from_file.begin() + 2);
-    from_file.insert(from_file.end(), {"--input", input_file("tevap\n-25\n\n-20\n")});
-    const cli_run r = run(from_file);
+    const cli_run r = run(tevap_from_file("tevap\n-25\n\n-20\n"));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(lines(r.out).size(), 1u + 3u);
 }

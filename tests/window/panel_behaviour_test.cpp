@@ -128,7 +128,6 @@ private slots:
     void wyjscieClosesTheWindow();
     void monkeyTyping();
     void theOrderOfTheDesignsRowsChangesNoTabOrder();
-    void aWarningWithoutALabelIsRefusedByName();
 };
 
 void PanelBehaviourTest::startsEmptyWithTheQualityLists_data()
@@ -491,19 +490,6 @@ void PanelBehaviourTest::theOrderOfTheDesignsRowsChangesNoTabOrder()
     for (const char *name : {"tsub", "x_we", "x_wy", "Qw", "m", "exit_b", "obl_b", "tevap"}) {
         QTest::keyClick(panel.focusWidget(), Qt::Key_Tab);
         QCOMPARE(focused(), QString::fromLatin1(name));
-    }
-}
-
-void PanelBehaviourTest::aWarningWithoutALabelIsRefusedByName()
-{
-    using PanelDesign::Control;
-    std::vector<Control> design(PanelDesign::controls().begin(), PanelDesign::controls().end());
-    std::erase_if(design, [](const Control &c) { return c.objectName() == "m_warn"; });
-    try {
-        Panel panel(design);
-        QFAIL("a panel without m_warn was built");
-    } catch (const std::logic_error &refusal) {
-        QVERIFY2(std::string_view(refusal.what()).ends_with(" m_warn"), refusal.what());
     }
 }
 

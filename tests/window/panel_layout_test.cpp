@@ -135,7 +135,7 @@ private slots:
     void buttonsShowPressAndFocus();
     void fieldsHaveAccessibleNamesAndUnits();
     void namingAndUnitLabelsReadAsTheCatalogue();
-    void aFieldWithoutAControlIsRefusedByName();
+    void aFieldOrWarningWithoutAControlIsRefusedByName();
 
 private:
     std::unique_ptr<Panel> m_panel;
@@ -514,16 +514,19 @@ void PanelLayoutTest::namingAndUnitLabelsReadAsTheCatalogue()
     }
 }
 
-void PanelLayoutTest::aFieldWithoutAControlIsRefusedByName()
+void PanelLayoutTest::aFieldOrWarningWithoutAControlIsRefusedByName()
 {
     using namespace PanelDesign;
-    std::vector<Control> design(controls().begin(), controls().end());
-    std::erase_if(design, [](const Control &c) { return c.objectName() == "Qg"; });
-    try {
-        Panel panel(design);
-        QFAIL("a panel without Qg was built");
-    } catch (const std::logic_error &refusal) {
-        QVERIFY2(std::string_view(refusal.what()).ends_with(" Qg"), refusal.what());
+    for (std::string_view name : {"Qg", "m_warn"}) {
+        std::vector<Control> design(controls().begin(), controls().end());
+        std::erase_if(design, [name](const Control &c) { return c.objectName() == name; });
+        try {
+            Panel panel(design);
+            QFAIL(qPrintable(QStringLiteral("a panel without %1 was built").arg(name.data())));
+        } catch (const std::logic_error &refusal) {
+            QVERIFY2(std::string_view(refusal.what()).ends_with(" " + std::string(name)),
+                     refusal.what());
+        }
     }
 }
 
