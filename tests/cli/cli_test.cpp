@@ -273,6 +273,61 @@ TEST(CommandLine, ReadsSpreadsheetFilesAndItsOwnOutput)
     EXPECT_EQ(again.out, first.out);
 }
 
+TEST(CommandLine, LinesUpATableOfPointsInColumns)
+{
+    // Names, units and every value right-aligned on the same columns.
+    const auto rows =
+        lines(run(joined(options_of(worked_runs[0]), {"--Qw", "1000", "--format", "table"})).out);
+    ASSERT_EQ(rows.size(), 4u);
+    const auto ends = [](const std::string &line, bool units = false) {
+        std::vector<std::size_t> at;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] != ' ' && (i + 1 == line.size() || line[i + 1] == ' ') &&
+                (!units || line[i] == ']'))
+                at.push_back(i);
+        }
+        return at;
+    };
+    const auto names = ends(rows[0]);
+    ASSERT_EQ(names.size(), field_count + 3); // and the two warnings and the failure
+    for (std::size_t i = 0; i < field_count; ++i) {
+        const std::string_view name = field_table[i].name;
+        EXPECT_EQ(rows[0].substr(names[i] + 1 - name.size(), name.size()), name);
+    }
+    for (std::size_t end : ends(rows[1], true))
+        EXPECT_TRUE(std::find(names.begin(), names.end(), end) != names.end()) << end;
+    for (const std::string &row : {rows[2], rows[3]})
+        EXPECT_EQ(ends(row), std::vector(names.begin(), names.end() - 1)) << row;
+}
+
+TEST(CommandLine, WritesEveryTextAsValidJson)
+{
+    // Control characters escaped; well-formed UTF-8 kept; each byte of anything else, overlong
+    // forms, surrogates and code points beyond U+10FFFF included, as U+FFFD.
+    const std::string bad = "\xEF\xBF\xBD";
+    const std::pair<std::string, std::string> texts[] = {
+        {"\x01\x1f\t", R"(\u0001\u001f\u0009)"},
+        {"\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"},
+        {"\xC3", bad},
+        {"\xC3(", bad + "("},
+        {"\x80", bad},
+        {"\xC1\xBF", bad + bad},
+        {"\xE0\x80\x80", bad + bad + bad},
+        {"\xED\xA0\x80", bad + bad + bad},
+        {"\xF0\x8F\xBF\xBF", bad + bad + bad + bad},
+        {"\xF4\x90\x80\x80", bad + bad + bad + bad},
+        {"\xF5\x80", bad + bad},
+    };
+    for (const auto &[text, escaped] : texts) {
+        auto arguments = options_of(worked_runs[0]);
+        arguments[9] = text;
+        arguments.insert(arguments.end(), {"--format", "json"});
+        const std::string object = lines(run(arguments).out).at(0);
+        const std::string expected = R"("Qw":")" + escaped + R"(","m":)";
+        EXPECT_NE(object.find(expected), std::string::npos) << object;
+    }
+}
+
 TEST(CommandLine, WritesJsonLinesAndFullPrecision)
 {
     auto arguments = options_of(worked_runs[2]);
