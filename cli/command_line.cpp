@@ -42,36 +42,55 @@ bool among(const std::vector<std::string> &names, const std::string &name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// The options that take one value; the inputs take any number.
+const std::vector<std::string> single_valued = {"--input", "--format", "--precision",
+                                                "--max-points"};
+
 // Options are named exactly: an argument that looks like an option and is no option, or an
-// argument that belongs to no option, is refused by name.
+// argument that belongs to no option, is refused by name, and so is an option of one value
+// given twice.
 void refuse_strays(const std::vector<std::string> &arguments,
                    const std::vector<std::string> &takes_value,
                    const std::vector<std::string> &flags)
 {
+    std::vector<std::string> seen;
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string &argument = arguments[k];
-        if (among(takes_value, argument))
+        if (among(takes_value, argument)) {
+            if (among(single_valued, argument)) {
+                if (among(seen, argument))
+                    throw usage_error(argument + " is given twice");
+                seen.push_back(argument);
+            }
             ++k;
-        else if (among(flags, argument))
+        } else if (among(flags, argument)) {
             continue;
-        else if (argument.starts_with("-"))
+        } else if (argument.starts_with("-")) {
             throw usage_error("unknown option " + argument +
                               " (options are named exactly, in this case; see --help)");
-        else
+        } else {
             throw usage_error("the argument '" + argument + "' belongs to no option");
+        }
     }
 }
 
 // "--name=value" as two arguments, so that an empty value stays a value and the argument after
-// it stays an argument of its own. The argument after an option is always its value, split or
-// not.
+// it stays an argument of its own. The argument after an option is its value, split or not,
+// unless it is itself one of the options: then the value was forgotten.
 std::vector<std::string> split_values(int argc, const char *const argv[],
-                                      const std::vector<std::string> &takes_value)
+                                      const std::vector<std::string> &takes_value,
+                                      const std::vector<std::string> &flags)
 {
+    const auto option_named = [&](std::string_view argument) {
+        const std::string name(argument.substr(0, argument.find('=')));
+        return among(takes_value, name) || (name.size() == argument.size() && among(flags, name));
+    };
     std::vector<std::string> arguments;
     bool value_next = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
+        if (value_next && option_named(argument))
+            throw usage_error(arguments.back() + " has no value");
         const auto equals = argument.find('=');
         const std::string name(argument.substr(0, equals));
         if (!value_next && argument.starts_with("--") && equals != std::string_view::npos &&
@@ -129,11 +148,21 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     auto *file_option =
         app.add_option("--input", input_file,
                        "a CSV file whose header names inputs, one point a row (- for "
-                       "standard input)");
+                       "standard input); its other columns are carried through")
+            ->type_name("FILE");
+    std::vector<std::string> formats;
+    std::string format_list;
+    for (const format_name &f : format_names) {
+        formats.emplace_back(f.name);
+        format_list += (format_list.empty()                  ? ""
+                        : f.name == format_names.back().name ? " or "
+                                                             : ", ") +
+                       std::string(f.name);
+    }
     auto *format_option = app.add_option("--format", format,
-                                         "table, csv or json (default: table on a terminal, "
-                                         "csv otherwise)")
-                              ->check(CLI::IsMember({"table", "csv", "json"}));
+                                         format_list + " (default: table on a terminal, "
+                                                       "csv otherwise)")
+                              ->check(CLI::IsMember(formats));
     app.add_option("--precision", precision,
                    "shown: results as the window shows them; full: unrounded")
         ->check(CLI::IsMember({"shown", "full"}));
@@ -141,11 +170,11 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
         ->type_name("N");
     app.add_flag("--decimal-comma", decimal_comma,
                  "numbers with a decimal comma; CSV cells separated by ';'");
-    for (const char *name : {"--input", "--format", "--precision", "--max-points"})
-        takes_value.emplace_back(name);
+    takes_value.insert(takes_value.end(), single_valued.begin(), single_valued.end());
+    const std::vector<std::string> flags = {"-h", "--help", "--version", "--decimal-comma"};
 
-    const std::vector<std::string> arguments = split_values(argc, argv, takes_value);
-    refuse_strays(arguments, takes_value, {"-h", "--help", "--version", "--decimal-comma"});
+    const std::vector<std::string> arguments = split_values(argc, argv, takes_value, flags);
+    refuse_strays(arguments, takes_value, flags);
     std::vector<const char *> pointers = {argv[0]};
     for (const std::string &argument : arguments)
         pointers.push_back(argument.c_str());
@@ -166,9 +195,10 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     if (*file_option)
         c.input_file = input_file;
     if (*format_option)
-        c.format = format == "table"  ? output_format::table
-                   : format == "json" ? output_format::json
-                                      : output_format::csv;
+        c.format =
+            std::find_if(format_names.begin(), format_names.end(), [&](const format_name &f) {
+                return f.name == format;
+            })->format;
     // The values as given: CLI11's conversion of a list could read some texts as lists.
     for (std::size_t i = 0; i < input_count; ++i) {
         for (const std::string &text : input_options[i]->results())

@@ -1,15 +1,16 @@
 #include "cli/point_writer.h"
 
+#include "cli/text_bytes.h"
+#include "core/correlations.h"
 #include "core/number_text.h"
 
 #include <algorithm>
 #include <charconv>
+#include <vector>
 
 namespace c3f8::cli {
 
 namespace {
-
-constexpr std::string_view failure_column = "failure", failure_field_column = "failure_field";
 
 // The text a result shows in the output, or none where the run did not reach it.
 class result_texts
@@ -17,13 +18,13 @@ class result_texts
 public:
     explicit result_texts(const output_settings &settings) : m_settings(settings) {}
 
-    const std::string *operator()(const field_record &record, const run_outcome &outcome, field f)
+    const std::string *operator()(const point &p, field f)
     {
-        if (!outcome.wrote(f))
+        if (!p.outcome.wrote(f))
             return nullptr;
         if (!m_settings.full_precision)
-            return &record[f];
-        m_full = number_to_text(*outcome.value(f), std::string_view(&m_settings.separator, 1));
+            return &p.record[f];
+        m_full = number_to_text(*p.outcome.value(f), std::string_view(&m_settings.separator, 1));
         return &m_full;
     }
 
@@ -51,6 +52,18 @@ void pad(std::string &out, std::size_t width, std::string_view text, bool right)
         out.append(room, ' ');
 }
 
+// "-45 to +30 C", the trusted range as a person reads it.
+std::string trusted_range_text()
+{
+    std::string text;
+    for (const double t : {fits_trusted_range.from, fits_trusted_range.to}) {
+        text += text.empty() ? "" : " to ";
+        text += t > 0 ? "+" : "";
+        text += number_to_text(t, ".");
+    }
+    return text + " C";
+}
+
 class csv_writer final : public point_writer
 {
 public:
@@ -59,48 +72,53 @@ public:
     {
     }
 
-    void begin() override
+    void begin(std::span<const std::string> carried_names) override
     {
         std::string &b = m_out.buffer();
-        for (const auto &row : field_table) {
-            b += row.name;
+        for (const std::string &name : carried_names) {
+            cell(b, name);
             b += m_delimiter;
         }
-        for (const auto &row : warning_table) {
-            b += row.name;
-            b += m_delimiter;
+        for (const column &c : columns) {
+            b += c.name;
+            b += c.kind == column_kind::failure_field ? '\n' : m_delimiter;
         }
-        b += failure_column;
-        b += m_delimiter;
-        b += failure_field_column;
-        b += '\n';
     }
 
-    void write(const field_record &record, const run_outcome &outcome) override
+    void write(const point &p) override
     {
         std::string &b = m_out.buffer();
-        for (std::size_t i = 0; i < input_count; ++i) {
-            cell(b, record.texts[i]);
+        for (const std::string &text : p.carried) {
+            cell(b, text);
             b += m_delimiter;
         }
-        for (std::size_t i = input_count; i < field_count; ++i) {
-            if (const std::string *text = m_results(record, outcome, static_cast<field>(i)))
-                cell(b, *text);
+        for (const column &c : columns) {
+            switch (c.kind) {
+            case column_kind::field:
+                if (c.of < input_count)
+                    cell(b, p.record.texts[c.of]);
+                else if (const std::string *text = m_results(p, static_cast<field>(c.of)))
+                    cell(b, *text);
+                break;
+            case column_kind::warning:
+                if (p.outcome.decided[c.of])
+                    b += p.record.warnings[c.of] ? "true" : "false";
+                break;
+            case column_kind::outside_fits:
+                b += outside_fits_names(p.outcome);
+                break;
+            case column_kind::failure:
+                if (p.outcome.failure)
+                    b += row(p.outcome.failure->kind).name;
+                break;
+            case column_kind::failure_field:
+                if (p.outcome.failure)
+                    b += field_name(p.outcome.failure->field);
+                b += '\n';
+                continue;
+            }
             b += m_delimiter;
         }
-        for (std::size_t w = 0; w < warning_count; ++w) {
-            if (outcome.decided[w])
-                b += record.warnings[w] ? "true" : "false";
-            b += m_delimiter;
-        }
-        if (outcome.failure) {
-            b += row(outcome.failure->kind).name;
-            b += m_delimiter;
-            b += field_name(outcome.failure->field);
-        } else {
-            b += m_delimiter;
-        }
-        b += '\n';
         m_out.row_done();
     }
 
@@ -137,39 +155,66 @@ public:
     {
     }
 
-    void write(const field_record &record, const run_outcome &outcome) override
+    void begin(std::span<const std::string> carried_names) override
+    {
+        m_carriedNames.assign(carried_names.begin(), carried_names.end());
+    }
+
+    void write(const point &p) override
     {
         std::string &b = m_out.buffer();
         b += '{';
-        for (std::size_t i = 0; i < field_count; ++i) {
-            const auto f = static_cast<field>(i);
-            key(b, field_name(f));
-            if (is_input(f)) {
-                string(b, record.texts[i]);
-            } else if (const std::string *text = m_results(record, outcome, f)) {
-                // The digits of the text, in JSON's own number syntax.
-                for (char c : *text)
-                    b += c == m_separator ? '.' : c;
-            } else {
-                b += "null";
+        for (std::size_t k = 0; k < p.carried.size(); ++k) {
+            key(b, m_carriedNames[k]);
+            string(b, p.carried[k]);
+            b += ',';
+        }
+        for (const column &c : columns) {
+            if (c.kind == column_kind::failure_field)
+                continue; // within the failure's object
+            if (&c != &columns.front())
+                b += ',';
+            key(b, c.name);
+            switch (c.kind) {
+            case column_kind::field:
+                if (c.of < input_count) {
+                    string(b, p.record.texts[c.of]);
+                } else if (const std::string *text = m_results(p, static_cast<field>(c.of))) {
+                    // The digits of the text, in JSON's own number syntax.
+                    for (char ch : *text)
+                        b += ch == m_separator ? '.' : ch;
+                } else {
+                    b += "null";
+                }
+                break;
+            case column_kind::warning:
+                b += !p.outcome.decided[c.of] ? "null" : p.record.warnings[c.of] ? "true" : "false";
+                break;
+            case column_kind::outside_fits:
+                b += '[';
+                for (std::size_t i = 0; i < field_count; ++i) {
+                    if (p.outcome.outside_fits[i]) {
+                        if (b.back() != '[')
+                            b += ',';
+                        string(b, field_table[i].name);
+                    }
+                }
+                b += ']';
+                break;
+            case column_kind::failure:
+                if (p.outcome.failure) {
+                    b += R"({"kind":")";
+                    b += row(p.outcome.failure->kind).name;
+                    b += R"(","field":")";
+                    b += field_name(p.outcome.failure->field);
+                    b += "\"}";
+                } else {
+                    b += "null";
+                }
+                break;
+            case column_kind::failure_field:
+                break;
             }
-            b += ',';
-        }
-        for (const auto &row : warning_table) {
-            key(b, row.name);
-            const std::size_t w = index(row.id);
-            b += !outcome.decided[w] ? "null" : record.warnings[w] ? "true" : "false";
-            b += ',';
-        }
-        key(b, failure_column);
-        if (outcome.failure) {
-            b += R"({"kind":")";
-            b += row(outcome.failure->kind).name;
-            b += R"(","field":")";
-            b += field_name(outcome.failure->field);
-            b += "\"}";
-        } else {
-            b += "null";
         }
         b += "}\n";
         m_out.row_done();
@@ -178,9 +223,8 @@ public:
 private:
     static void key(std::string &b, std::string_view name)
     {
-        b += '"';
-        b += name;
-        b += "\":";
+        string(b, name);
+        b += ':';
     }
 
     // A JSON string of the text; a byte that is not part of valid UTF-8 becomes U+FFFD.
@@ -201,130 +245,165 @@ private:
                     b += '0';
                 b.append(escape, end);
                 ++i;
-            } else if (c < 0x80) {
-                b += static_cast<char>(c);
+            } else if (const std::size_t length = utf8_length(text.substr(i)); length == 0) {
+                b += "\xEF\xBF\xBD";
                 ++i;
             } else {
-                const std::size_t length = utf8_length(text.substr(i));
-                if (length == 0) {
-                    b += "\xEF\xBF\xBD";
-                    ++i;
-                } else {
-                    b += text.substr(i, length);
-                    i += length;
-                }
+                b += text.substr(i, length);
+                i += length;
             }
         }
         b += '"';
     }
 
-    // The length of the well-formed UTF-8 sequence text starts with, or 0.
-    static std::size_t utf8_length(std::string_view text)
-    {
-        const auto lead = static_cast<unsigned char>(text[0]);
-        std::size_t length = 0;
-        std::uint32_t code = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            return 0;
-        }
-        if (text.size() < length)
-            return 0;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(text[k]);
-            if ((c & 0xC0) != 0x80)
-                return 0;
-            code = code << 6 | (c & 0x3F);
-        }
-        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-        const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-        return overlong || surrogate || code > 0x10FFFF ? 0 : length;
-    }
-
     output_sink &m_out;
     char m_separator;
     result_texts m_results;
+    std::vector<std::string> m_carriedNames;
 };
 
-// A row of fixed-width columns for each point as it is computed, under the names and units.
+// A row of right-aligned columns for each point, under the names and units. The widths come
+// from the names and the first rows, which are held back until a thousand have come or the
+// input is waited for; a wider text later widens its column from its row on.
 class table_writer final : public point_writer
 {
 public:
     table_writer(const output_settings &settings, output_sink &out)
         : m_out(out), m_results(settings)
     {
-        for (std::size_t i = 0; i < field_count; ++i) {
-            m_units[i] = field_table[i].unit.empty()
-                             ? std::string()
-                             : std::string("[").append(field_table[i].unit).append("]");
-            m_widths[i] = std::max({field_table[i].name.size(), m_units[i].size(), min_width});
-        }
-        for (const auto &row : warning_table)
-            m_widths[field_count + index(row.id)] = std::max(row.name.size(), min_width);
     }
 
-    void begin() override
+    void begin(std::span<const std::string> carried_names) override
     {
-        std::string &b = m_out.buffer();
-        for (std::size_t i = 0; i < field_count; ++i)
-            cell(b, i, field_table[i].name);
-        for (const auto &row : warning_table)
-            cell(b, field_count + index(row.id), row.name);
-        b += "  failure\n";
-        for (std::size_t i = 0; i < field_count; ++i)
-            cell(b, i, m_units[i]);
-        b += '\n';
+        m_carried = carried_names.size();
+        for (const std::string &name : carried_names)
+            m_head.push_back({shown_in_a_line(name), ""});
+        for (const column &c : columns) {
+            if (c.kind == column_kind::failure_field)
+                continue;
+            std::string unit;
+            if (c.kind == column_kind::field && !field_table[c.of].unit.empty())
+                unit.append("[").append(field_table[c.of].unit).append("]");
+            m_head.push_back({std::string(c.name), unit});
+        }
+        // The failure, last, is text that is not lined up.
+        for (std::size_t i = 0; i + 1 < m_head.size(); ++i)
+            m_widths.push_back(
+                std::max({width_of(m_head[i][0]), width_of(m_head[i][1]), min_width}));
     }
 
-    void write(const field_record &record, const run_outcome &outcome) override
+    void write(const point &p) override
+    {
+        std::vector<std::string> cells;
+        cells.reserve(m_head.size());
+        for (const std::string &text : p.carried)
+            cells.push_back(shown_in_a_line(text));
+        for (const column &c : columns) {
+            switch (c.kind) {
+            case column_kind::field:
+                if (c.of < input_count) {
+                    cells.push_back(p.record.texts[c.of]);
+                } else {
+                    const std::string *text = m_results(p, static_cast<field>(c.of));
+                    cells.push_back(text ? *text : "-");
+                }
+                break;
+            case column_kind::warning:
+                cells.emplace_back(!p.outcome.decided[c.of]  ? "-"
+                                   : p.record.warnings[c.of] ? "yes"
+                                                             : "no");
+                break;
+            case column_kind::outside_fits:
+                cells.push_back(outside_fits_names(p.outcome));
+                break;
+            case column_kind::failure:
+                cells.push_back(p.outcome.failure ? failure_text(*p.outcome.failure) : "");
+                break;
+            case column_kind::failure_field:
+                break;
+            }
+        }
+        for (std::size_t i = 0; i < m_widths.size(); ++i)
+            m_widths[i] = std::max(m_widths[i], width_of(cells[i]));
+        m_held.push_back(std::move(cells));
+        if (++m_seen >= held_rows)
+            release();
+    }
+
+    void release() override
     {
         std::string &b = m_out.buffer();
-        for (std::size_t i = 0; i < field_count; ++i) {
-            const auto f = static_cast<field>(i);
-            const std::string *text =
-                is_input(f) ? &record.texts[i] : m_results(record, outcome, f);
-            cell(b, i, text ? std::string_view(*text) : "-");
+        if (!m_headWritten) {
+            m_headWritten = true;
+            for (std::size_t line = 0; line < 2; ++line) {
+                std::vector<std::string> names;
+                for (const auto &head : m_head)
+                    names.push_back(head[line]);
+                append_row(b, names);
+            }
         }
-        for (std::size_t w = 0; w < warning_count; ++w)
-            cell(b, field_count + w, !outcome.decided[w] ? "-" : record.warnings[w] ? "yes" : "no");
-        if (outcome.failure) {
-            b += "  ";
-            b += row(outcome.failure->kind).name;
-            b += ' ';
-            b += field_name(outcome.failure->field);
-            b += ": ";
-            const std::string message = failure_message(*outcome.failure);
-            b += std::string_view(message).substr(0, message.find('\n'));
+        for (const auto &cells : m_held) {
+            append_row(b, cells);
+            m_out.row_done();
         }
-        b += '\n';
-        m_out.row_done();
+        m_held.clear();
     }
 
 private:
-    static constexpr std::size_t min_width = 7;
+    static constexpr std::size_t min_width = 7, held_rows = 1000;
 
-    void cell(std::string &b, std::size_t column, std::string_view text) const
+    static std::string failure_text(const calc_error &failure)
     {
-        if (column > 0)
-            b += ' ';
-        pad(b, m_widths[column], text, true);
+        const std::string message = failure_message(failure);
+        return std::string(row(failure.kind).name) + " " + std::string(field_name(failure.field)) +
+               ": " + message.substr(0, message.find('\n'));
+    }
+
+    // A cell's text on one line: each line break in it as "\n".
+    static std::string shown_in_a_line(std::string_view text)
+    {
+        std::string shown;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r' || text[i] == '\n') {
+                shown += "\\n";
+                if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                    ++i;
+            } else {
+                shown += text[i];
+            }
+        }
+        return shown;
+    }
+
+    void append_row(std::string &b, const std::vector<std::string> &cells) const
+    {
+        for (std::size_t i = 0; i < m_widths.size(); ++i) {
+            if (i > 0)
+                b += ' ';
+            pad(b, m_widths[i], cells[i], true);
+        }
+        if (!cells.back().empty()) {
+            b += "  ";
+            b += cells.back();
+        }
+        // The unit row ends where the last unit does.
+        while (b.back() == ' ')
+            b.pop_back();
+        b += '\n';
     }
 
     output_sink &m_out;
     result_texts m_results;
-    std::array<std::string, field_count> m_units;
-    std::array<std::size_t, field_count + warning_count> m_widths{};
+    std::size_t m_carried = 0;
+    std::vector<std::array<std::string, 2>> m_head; // name and unit of each column
+    std::vector<std::size_t> m_widths;
+    std::vector<std::vector<std::string>> m_held;
+    std::uint64_t m_seen = 0;
+    bool m_headWritten = false;
 };
 
-// One point, one line per result: caption, text and unit; then the warnings shown.
+// One point, one line per result: caption, text and unit; then the fields outside the fits'
+// trusted range, the warnings shown and the failure.
 class single_point_writer final : public point_writer
 {
 public:
@@ -333,13 +412,13 @@ public:
     {
     }
 
-    void write(const field_record &record, const run_outcome &outcome) override
+    void write(const point &p) override
     {
         std::size_t captionWidth = 0, textWidth = 0;
         std::array<std::string, result_count> texts;
         for (std::size_t i = 0; i < result_count; ++i) {
             const field f = result(i);
-            if (const std::string *text = m_results(record, outcome, f))
+            if (const std::string *text = m_results(p, f))
                 texts[i] = *text;
             captionWidth = std::max(captionWidth, width_of(row(f).caption));
             textWidth = std::max(textWidth, width_of(texts[i]));
@@ -347,7 +426,7 @@ public:
         std::string &b = m_out.buffer();
         for (std::size_t i = 0; i < result_count; ++i) {
             const field f = result(i);
-            if (!outcome.wrote(f))
+            if (!p.outcome.wrote(f))
                 continue;
             pad(b, captionWidth, row(f).caption, false);
             b += "  ";
@@ -358,16 +437,20 @@ public:
             }
             b += '\n';
         }
+        if (p.outcome.outside_fits.any()) {
+            b += "\noutside the fits' trusted range (" + trusted_range_text() +
+                 "): " + outside_fits_names(p.outcome) + '\n';
+        }
         for (const auto &w : warning_table) {
-            if (record.shown(w.id) && outcome.decided[index(w.id)]) {
+            if (p.record.shown(w.id) && p.outcome.decided[index(w.id)]) {
                 b += '\n';
                 b += w.caption;
                 b += '\n';
             }
         }
-        if (outcome.failure) {
+        if (p.outcome.failure) {
             b += '\n';
-            b += failure_message(*outcome.failure);
+            b += failure_message(*p.outcome.failure);
             b += '\n';
         }
         m_out.row_done();
@@ -395,15 +478,17 @@ std::unique_ptr<point_writer> make_point_writer(const output_settings &settings,
     return std::make_unique<csv_writer>(settings, out);
 }
 
-bool is_output_column(std::string_view name)
+std::string outside_fits_names(const run_outcome &outcome)
 {
-    for (std::size_t i = input_count; i < field_count; ++i)
-        if (field_table[i].name == name)
-            return true;
-    for (const auto &row : warning_table)
-        if (row.name == name)
-            return true;
-    return name == failure_column || name == failure_field_column;
+    std::string names;
+    for (std::size_t i = 0; i < field_count; ++i) {
+        if (outcome.outside_fits[i]) {
+            if (!names.empty())
+                names += ' ';
+            names += field_table[i].name;
+        }
+    }
+    return names;
 }
 
 } // namespace c3f8::cli

@@ -1,13 +1,15 @@
 // The three ways the program writes its points: a table for people, CSV for spreadsheets and
-// JSON lines for scripts. Each point's inputs, results, warnings and failure, in the columns
-// inputs (the window's order), results (the order a run writes them), Ostrzezenie, m_warn,
-// failure, failure_field.
+// JSON lines for scripts. Each point in the catalogue's columns (inputs, results, warnings,
+// outside_fits, failure), after the input file's own columns that it carries through.
 #pragma once
 
 #include "cli/output_sink.h"
 #include "core/calculation.h"
 
+#include <array>
 #include <memory>
+#include <span>
+#include <string>
 
 namespace c3f8::cli {
 
@@ -17,6 +19,17 @@ enum class output_format
     csv,
     json
 };
+
+struct format_name
+{
+    std::string_view name;
+    output_format format;
+};
+inline constexpr std::array<format_name, 3> format_names = {{
+    {"table", output_format::table},
+    {"csv", output_format::csv},
+    {"json", output_format::json},
+}};
 
 struct output_settings
 {
@@ -30,12 +43,24 @@ struct output_settings
     bool single_point = false;
 };
 
+// One computed point, and the cells of the input file's row that it carries through.
+struct point
+{
+    const field_record &record;
+    const run_outcome &outcome;
+    std::span<const std::string> carried;
+};
+
 class point_writer
 {
 public:
     virtual ~point_writer() = default;
-    virtual void begin() {}
-    virtual void write(const field_record &record, const run_outcome &outcome) = 0;
+    // The header, with the names of the input file's columns carried through.
+    virtual void begin(std::span<const std::string> carried_names) { (void)carried_names; }
+    virtual void write(const point &p) = 0;
+    // Hands whatever the writer holds back to the output: before a wait for input, and at the
+    // end.
+    virtual void release() {}
 };
 
 std::unique_ptr<point_writer> make_point_writer(const output_settings &settings, output_sink &out);
@@ -46,7 +71,7 @@ constexpr char csv_delimiter(char separator)
     return separator == ',' ? ';' : ',';
 }
 
-// The names of the columns that are not inputs: results, warnings and the failure.
-bool is_output_column(std::string_view name);
+// The names of the fields outside the fits' trusted range, separated by a blank.
+std::string outside_fits_names(const run_outcome &outcome);
 
 } // namespace c3f8::cli

@@ -10,11 +10,33 @@
 
 namespace c3f8::cli {
 
+namespace {
+
+std::string points_text(std::uint64_t n)
+{
+    return std::to_string(n) + (n == 1 ? " point" : " points");
+}
+
+int cannot_write(const program_streams &streams, const output_failed &failed)
+{
+    std::fprintf(streams.err, "c3f8calc-cli: cannot write the output: %s\n",
+                 std::strerror(failed.error));
+    return output_unwritable;
+}
+
+} // namespace
+
 int run_program(int argc, const char *const argv[], const program_streams &streams)
 {
     output_sink out(streams.out);
+    std::unique_ptr<point_writer> writer;
+    // Everything computed so far, written out: before any wait for input, and at the end.
+    const auto flush = [&] {
+        if (writer)
+            writer->release();
+        out.flush();
+    };
     sweep_counts counts;
-    bool started = false;
     try {
         auto parsed = parse_command_line(argc, argv);
         if (const auto *answered = std::get_if<answer>(&parsed)) {
@@ -31,45 +53,50 @@ int run_program(int argc, const char *const argv[], const program_streams &strea
         settings.full_precision = c.full_precision;
         settings.separator = c.separator;
         settings.single_point = !points.has_file() && points.points_per_row() == 1;
-        const auto writer = make_point_writer(settings, out);
+        writer = make_point_writer(settings, out);
 
         progress shown(streams.err, streams.err_is_terminal && !streams.out_is_terminal,
                        points.has_file() ? std::nullopt
                                          : std::optional<std::uint64_t>(points.points_per_row()));
-        started = true;
-        writer->begin();
-        points.run(*writer, [&](const sweep_counts &so_far) {
-            counts = so_far;
-            shown.tick(so_far.points);
-        });
+        writer->begin(points.carried_names());
+        points.run(
+            *writer,
+            [&](const sweep_counts &so_far) {
+                counts = so_far;
+                shown.tick(so_far.points);
+            },
+            flush);
         shown.finish();
-        out.flush();
+        flush();
         return counts.failed ? some_failed : all_computed;
     } catch (const usage_error &e) {
-        // What was computed before a bad row of the file is written whole.
+        // What was computed before a bad row of the file is written whole; where that cannot
+        // be written, the write's failure is what the user must know first.
+        bool written = writer != nullptr;
         try {
-            out.flush();
+            flush();
         } catch (const output_closed &) {
-        } catch (const output_failed &) {
+            written = false;
+        } catch (const output_failed &failed) {
+            return cannot_write(streams, failed);
         }
         std::fprintf(streams.err, "c3f8calc-cli: %s\n", e.what());
-        if (started)
-            std::fprintf(streams.err, "c3f8calc-cli: stopped there; %llu points were written\n",
-                         static_cast<unsigned long long>(counts.points));
-        else
+        if (written)
+            std::fprintf(
+                streams.err, "c3f8calc-cli: stopped there; %s written\n",
+                (points_text(counts.points) + (counts.points == 1 ? " was" : " were")).c_str());
+        else if (!dynamic_cast<const file_error *>(&e))
             std::fprintf(streams.err, "Try 'c3f8calc-cli --help'.\n");
         return usage;
     } catch (const output_closed &) {
         // The reader has all it wanted, as with | head: no word about it.
         return counts.failed ? some_failed : all_computed;
-    } catch (const output_failed &e) {
-        std::fprintf(streams.err, "c3f8calc-cli: cannot write the output: %s\n",
-                     std::strerror(e.error));
-        return output_unwritable;
+    } catch (const output_failed &failed) {
+        return cannot_write(streams, failed);
     } catch (const std::exception &e) {
         // Anything else (memory running out): the rows written so far, and a word about it.
         try {
-            out.flush();
+            flush();
         } catch (...) {
         }
         std::fprintf(streams.err, "c3f8calc-cli: stopped: %s\n", e.what());

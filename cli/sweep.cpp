@@ -10,66 +10,74 @@ namespace c3f8::cli {
 
 namespace {
 
-std::string input_names()
+std::string_view without_blanks(std::string_view text)
 {
-    std::string names;
-    for (std::size_t i = 0; i < input_count; ++i)
-        names += (i ? ", " : "") + std::string(field_table[i].name);
-    return names;
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool same_but_for_case(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The input named exactly name, or one whose name it differs from only in case or in blanks
+// around it.
+std::optional<field> input_named(std::string_view name, bool exactly)
+{
+    for (std::size_t i = 0; i < input_count; ++i) {
+        const std::string_view input_name = field_table[i].name;
+        if (exactly ? name == input_name : same_but_for_case(without_blanks(name), input_name))
+            return input(i);
+    }
+    return std::nullopt;
+}
+
+// Whether text, cut at delimiter, has a part that names an input.
+bool names_inputs_cut_at(std::string_view text, char delimiter)
+{
+    if (text.find(delimiter) == std::string_view::npos)
+        return false;
+    for (std::size_t from = 0;;) {
+        const auto to = std::min(text.find(delimiter, from), text.size());
+        if (input_named(without_blanks(text.substr(from, to - from)), true))
+            return true;
+        if (to == text.size())
+            return false;
+        from = to + 1;
+    }
 }
 
 } // namespace
 
 sweep::sweep(const command &c) : m_command(c)
 {
-    std::array<bool, input_count> given{};
     for (std::size_t i = 0; i < input_count; ++i)
-        given[i] = !c.values[i].empty();
+        m_given[i] = !c.values[i].empty();
 
     if (c.input_file) {
+        if (c.input_file->empty())
+            throw usage_error("the file name is empty (--input - reads standard input)");
         const bool standard = *c.input_file == "-";
         std::FILE *in = stdin;
         if (!standard) {
             m_file.reset(std::fopen(c.input_file->c_str(), "rb"));
             if (!m_file)
-                throw usage_error("cannot open " + *c.input_file + ": " + std::strerror(errno));
+                throw file_error("cannot open " + *c.input_file + ": " + std::strerror(errno));
             in = m_file.get();
         }
         m_reader = std::make_unique<csv_reader>(in, standard ? "standard input" : *c.input_file,
                                                 csv_delimiter(c.separator));
-        std::vector<std::string> header;
-        if (!m_reader->next(header))
-            throw usage_error(m_reader->name() + " is empty: its first line must name inputs");
-        for (std::size_t column = 0; column < header.size(); ++column) {
-            const std::string &name = header[column];
-            const auto where = [&] {
-                return m_reader->name() + ", line " + std::to_string(m_reader->line()) +
-                       ", column " + std::to_string(column + 1) + ": ";
-            };
-            const auto input = std::find_if(field_table.begin(), field_table.begin() + input_count,
-                                            [&](const field_row &row) { return row.name == name; });
-            if (input == field_table.begin() + input_count) {
-                if (!is_output_column(name))
-                    throw usage_error(where() + "'" + name + "' is no input (" + input_names() +
-                                      ") and no column this program writes");
-                m_columns.emplace_back();
-                continue;
-            }
-            const std::size_t i = index(input->id);
-            if (given[i])
-                throw usage_error(where() + "the input " + name + " is given " +
-                                  (c.values[i].empty() ? "twice in the file"
-                                                       : "both in the file and as an option"));
-            given[i] = true;
-            m_columns.emplace_back(input->id);
-        }
-        // In a file of one column a blank line is a point whose input is empty.
-        m_reader->keep_blank_lines(header.size() == 1);
+        read_header();
     }
 
     std::string missing;
     for (std::size_t i = 0; i < input_count; ++i)
-        if (!given[i])
+        if (!m_given[i])
             missing += (missing.empty() ? "" : ", ") + std::string(field_table[i].name);
     if (!missing.empty())
         throw usage_error("no value for " + missing +
@@ -77,12 +85,53 @@ sweep::sweep(const command &c) : m_command(c)
 
     for (const field f : c.nesting)
         m_perRow = saturating_product(m_perRow, c.values[index(f)].size());
+    if (m_perRow == UINT64_MAX)
+        throw usage_error("the options give too many points (18446744073709551615 or more)");
     if (m_perRow > c.max_points)
-        throw usage_error("the options give " +
-                          (m_perRow == UINT64_MAX ? std::string("more than 18446744073709551615")
-                                                  : std::to_string(m_perRow)) +
-                          " points, more than " + std::to_string(c.max_points) +
-                          "; raise the limit with --max-points");
+        throw usage_error("the options give " + std::to_string(m_perRow) + " points, more than " +
+                          std::to_string(c.max_points) + "; raise the limit with --max-points");
+}
+
+void sweep::read_header()
+{
+    std::vector<std::string> header;
+    if (!m_reader->next(header))
+        throw file_error(m_reader->name() + " is empty: its first line must name inputs");
+    const char delimiter = csv_delimiter(m_command.separator);
+    for (std::size_t column = 0; column < header.size(); ++column) {
+        const std::string &name = header[column];
+        const auto refuse = [&](const std::string &why) {
+            throw file_error(m_reader->name() + ", line " + std::to_string(m_reader->line()) +
+                             ", column " + std::to_string(column + 1) + ": " + why);
+        };
+        if (without_blanks(name).empty())
+            refuse("the column has no name");
+        const auto earlier = std::find(header.begin(), header.begin() + column, name);
+        if (earlier != header.begin() + column)
+            refuse("'" + name + "' also names column " +
+                   std::to_string(earlier - header.begin() + 1));
+
+        file_column &role = m_columns.emplace_back();
+        if (const auto f = input_named(name, true)) {
+            if (m_given[index(*f)])
+                refuse("the input " + name + " is given both in the file and as an option");
+            m_given[index(*f)] = true;
+            role.input = f;
+        } else if (const auto near = input_named(name, false)) {
+            refuse("'" + name + "' is not the input " + std::string(field_name(*near)) +
+                   ": inputs are named exactly, in this case, without blanks");
+        } else if (column_index(name)) {
+            // One of the program's own output columns: left aside, so that its output reads
+            // back.
+        } else if (const char other = delimiter == ',' ? ';' : ',';
+                   names_inputs_cut_at(name, other)) {
+            refuse("'" + name + "' looks like cells separated by '" + other + "': " +
+                   (other == ';' ? "read it with --decimal-comma" : "leave out --decimal-comma"));
+        } else {
+            role.carried = true;
+            m_carriedNames.push_back(name);
+        }
+    }
 }
 
 bool sweep::next_row(std::array<std::string, input_count> &texts)
@@ -95,17 +144,24 @@ bool sweep::next_row(std::array<std::string, input_count> &texts)
     if (!m_reader->next(m_cells))
         return false;
     if (m_cells.size() != m_columns.size())
-        throw usage_error(m_reader->name() + ", line " + std::to_string(m_reader->line()) + ": " +
-                          std::to_string(m_cells.size()) + " cell(s) where the header has " +
-                          std::to_string(m_columns.size()));
-    for (std::size_t column = 0; column < m_cells.size(); ++column)
-        if (m_columns[column])
-            texts[index(*m_columns[column])] = std::move(m_cells[column]);
+        throw file_error(m_reader->name() + ", line " + std::to_string(m_reader->line()) + ": " +
+                         std::to_string(m_cells.size()) + " cell(s) where the header has " +
+                         std::to_string(m_columns.size()));
+    m_carried.clear();
+    for (std::size_t column = 0; column < m_cells.size(); ++column) {
+        if (m_columns[column].input)
+            texts[index(*m_columns[column].input)] = std::move(m_cells[column]);
+        else if (m_columns[column].carried)
+            m_carried.push_back(std::move(m_cells[column]));
+    }
     return true;
 }
 
-void sweep::run(point_writer &writer, const std::function<void(const sweep_counts &)> &tick)
+void sweep::run(point_writer &writer, const std::function<void(const sweep_counts &)> &tick,
+                const std::function<void()> &flush_output)
 {
+    if (m_reader)
+        m_reader->before_waiting(flush_output);
     const std::vector<field> &nesting = m_command.nesting;
     const std::string_view separator(&m_command.separator, 1);
     // The texts of the inputs for the point at hand, and which value each swept input is at.
@@ -138,7 +194,7 @@ void sweep::run(point_writer &writer, const std::function<void(const sweep_count
             field_record record;
             std::copy(texts.begin(), texts.end(), record.texts.begin());
             const run_outcome outcome = calculate(record, separator);
-            writer.write(record, outcome);
+            writer.write({record, outcome, m_carried});
             ++counts.points;
             if (outcome.failure)
                 ++counts.failed;

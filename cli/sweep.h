@@ -24,7 +24,8 @@ class sweep
 {
 public:
     // Opens the input file and reads its header; throws usage_error where an input has no
-    // value, is given twice, or the options give more than max_points points.
+    // value or the options give more than max_points points, file_error where the file cannot
+    // be opened or its header names an input twice, misspells one or names no column.
     explicit sweep(const command &c);
     sweep(const sweep &) = delete;
     sweep &operator=(const sweep &) = delete;
@@ -32,21 +33,34 @@ public:
     // How many points the options give for each row of the file (or in all, without a file).
     std::uint64_t points_per_row() const { return m_perRow; }
     bool has_file() const { return m_reader != nullptr; }
+    // The names of the file's own columns that are carried through to the output.
+    const std::vector<std::string> &carried_names() const { return m_carriedNames; }
 
     // Computes every point and hands it to writer; after each, tick() is called with the
-    // counts so far. A malformed row of the file throws usage_error after the rows before it.
-    void run(point_writer &writer, const std::function<void(const sweep_counts &)> &tick);
+    // counts so far, and before every read of the file that may wait, flush_output(). A
+    // malformed row of the file throws file_error after the rows before it.
+    void run(point_writer &writer, const std::function<void(const sweep_counts &)> &tick,
+             const std::function<void()> &flush_output);
 
 private:
-    // Puts the next row's cells into the inputs the file gives; false after the last row.
+    void read_header();
+    // Puts the next row's cells into the inputs and carried cells the file gives; false after
+    // the last row.
     bool next_row(std::array<std::string, input_count> &texts);
+
+    struct file_column
+    {
+        std::optional<field> input;
+        bool carried = false; // neither an input nor a column of the program's output
+    };
 
     const command &m_command;
     // The input file, closed with the sweep (standard input is left open).
     std::unique_ptr<std::FILE, int (*)(std::FILE *)> m_file{nullptr, std::fclose};
     std::unique_ptr<csv_reader> m_reader;
-    std::vector<std::optional<field>> m_columns; // the input each column of the file gives
-    std::vector<std::string> m_cells;
+    std::vector<file_column> m_columns;
+    std::vector<std::string> m_carriedNames, m_carried, m_cells;
+    std::array<bool, input_count> m_given{};
     bool m_rowRead = false;
     std::uint64_t m_perRow = 1;
 };

@@ -1,5 +1,9 @@
 #include "cli/terminal.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -32,6 +36,22 @@ void prepare_standard_streams()
 #else
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+}
+
+std::optional<std::size_t> read_some(std::FILE *stream, char *buffer, std::size_t size)
+{
+    for (;;) {
+#ifdef _WIN32
+        const int n = _read(_fileno(stream), buffer,
+                            static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
+#else
+        const ssize_t n = ::read(fileno(stream), buffer, size);
+#endif
+        if (n >= 0)
+            return static_cast<std::size_t>(n);
+        if (errno != EINTR)
+            return std::nullopt;
+    }
 }
 
 } // namespace c3f8::cli

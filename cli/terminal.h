@@ -1,7 +1,9 @@
 // The little the program needs to know of the system's streams, the same on every system.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <optional>
 
 namespace c3f8::cli {
 
@@ -10,5 +12,10 @@ bool is_terminal(std::FILE *stream);
 // Standard output takes bytes as they are (LF line ends, UTF-8 on a Windows console), and a
 // closed pipe shows as a failed write rather than a signal.
 void prepare_standard_streams();
+
+// Reads what the stream has for it, up to size bytes, waiting only while it has nothing: from a
+// pipe or a terminal as soon as a line comes, from a file a whole block. 0 at the end; none at
+// an error, with errno set. The stream's own buffer is not used: read the stream only here.
+std::optional<std::size_t> read_some(std::FILE *stream, char *buffer, std::size_t size);
 
 } // namespace c3f8::cli

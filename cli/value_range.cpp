@@ -37,6 +37,11 @@ struct decimal
 
 decimal read_part(std::string_view part, char separator, std::string_view range_text)
 {
+    // Blanks around a part, as around a value.
+    while (!part.empty() && (part.front() == ' ' || part.front() == '\t'))
+        part.remove_prefix(1);
+    while (!part.empty() && (part.back() == ' ' || part.back() == '\t'))
+        part.remove_suffix(1);
     std::size_t i = 0;
     const bool negative = i < part.size() && part[i] == '-';
     if (i < part.size() && (part[i] == '-' || part[i] == '+'))

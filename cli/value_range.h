@@ -12,9 +12,9 @@ namespace c3f8::cli {
 class value_range
 {
 public:
-    // Reads FROM:TO:STEP, each part a number with separator as its decimal separator and an
-    // optional exponent. Throws usage_error for a part that is no number, a STEP of zero, or
-    // one that points away from TO.
+    // Reads FROM:TO:STEP, each part a number with separator as its decimal separator, an
+    // optional exponent and blanks around it. Throws usage_error for a part that is no number, a
+    // STEP of zero, or one that points away from TO.
     value_range(std::string_view range_text, char separator);
 
     // floor((TO - FROM) / STEP + 1e-9) + 1, at most UINT64_MAX.

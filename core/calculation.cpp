@@ -54,6 +54,13 @@ public:
         m_outcome.values[index(f) - input_count] = value;
     }
 
+    // Notes the temperature t of field f where the fits are not to be trusted.
+    void check_fits(field f, double t)
+    {
+        if (!fits_trusted_range.holds(t))
+            m_outcome.outside_fits.set(index(f));
+    }
+
     void set_warning(warning w, bool visible)
     {
         m_record.warnings[index(w)] = visible;
@@ -72,6 +79,7 @@ void perform(run &r)
 
     // 1-2: the displayed pressure and the working pressure differ in their constant term.
     const double tevap = r.read(f::tevap);
+    r.check_fits(f::tevap, tevap);
     r.show(f::pevap, run::checked(psat_shown(tevap), f::pevap));
     const double p = run::checked(psat(tevap), f::Hliq_sat);
 
@@ -81,6 +89,7 @@ void perform(run &r)
     const double Hvap = run::checked(hvap(p), f::Hvap_sat);
     r.show(f::Hvap_sat, Hvap);
     const double tsub = r.read(f::tsub);
+    r.check_fits(f::tsub, tsub);
     const double Hwe = run::checked(hliq(run::checked(psat(tsub), f::Hwe_cap)), f::Hwe_cap);
     r.show(f::Hwe_cap, Hwe);
 
@@ -102,6 +111,7 @@ void perform(run &r)
     // 13-15: liquid at Tlsub_max expanded to the evaporation pressure should give x_we again.
     const double Tl = run::checked(tliq(Hxwe), f::Tlsub_max);
     r.show(f::Tlsub_max, Tl);
+    r.check_fits(f::Tlsub_max, Tl);
     const double Hl = run::checked(hliq(run::checked(psat(Tl), f::x_we2)), f::x_we2);
     r.show(f::x_we2, run::divide(run::checked(Hl - Hliq, f::x_we2), latent, f::x_we2));
 

@@ -4,6 +4,7 @@
 #include "core/catalogue.h"
 
 #include <array>
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,9 @@ struct run_outcome
     std::array<std::optional<double>, result_count> values{};
     // Which warnings the run decided (and so set or cleared in the record).
     std::array<bool, warning_count> decided{};
+    // The temperatures that lie outside the range the fits are trusted over: tevap and tsub as
+    // read, Tlsub_max as computed, unrounded. A run lists those it got to before it stopped.
+    std::bitset<field_count> outside_fits;
 
     bool wrote(field f) const { return !is_input(f) && values[index(f) - input_count]; }
     std::optional<double> value(field f) const { return values[index(f) - input_count]; }

@@ -216,6 +216,51 @@ constexpr const error_kind_row &row(error_kind k)
     return error_kind_table[static_cast<std::size_t>(k)];
 }
 
+// The columns in which every front end that writes points in series lists one point: the
+// inputs, the results, the warnings, the fields outside the fits' trusted range, and why the
+// run stopped. A reader of such output leaves aside every column but the inputs.
+enum class column_kind
+{
+    field,
+    warning,
+    outside_fits,  // the names of the fields outside the fits' trusted range, by blanks
+    failure,       // the kind's name
+    failure_field, // the name of the field the failure names
+};
+
+struct column
+{
+    std::string_view name;
+    column_kind kind;
+    std::size_t of; // the index of the field or warning; 0 for the others
+};
+
+inline constexpr std::size_t column_count = field_count + warning_count + 3;
+
+constexpr std::array<column, column_count> make_columns()
+{
+    std::array<column, column_count> columns{};
+    std::size_t at = 0;
+    for (const field_row &r : field_table)
+        columns[at++] = {r.name, column_kind::field, index(r.id)};
+    for (const warning_row &r : warning_table)
+        columns[at++] = {r.name, column_kind::warning, index(r.id)};
+    columns[at++] = {"outside_fits", column_kind::outside_fits, 0};
+    columns[at++] = {"failure", column_kind::failure, 0};
+    columns[at++] = {"failure_field", column_kind::failure_field, 0};
+    return columns;
+}
+inline constexpr std::array<column, column_count> columns = make_columns();
+
+// The place of the column called name, or none.
+constexpr std::optional<std::size_t> column_index(std::string_view name)
+{
+    for (std::size_t i = 0; i < column_count; ++i)
+        if (columns[i].name == name)
+            return i;
+    return std::nullopt;
+}
+
 // The title of the failure message, and the line that follows the kind and the field.
 inline constexpr std::string_view failure_title = "Blad obliczen";
 inline constexpr std::string_view failure_consequence =

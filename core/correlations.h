@@ -7,6 +7,17 @@
 
 namespace c3f8 {
 
+// The temperatures over which the fits agree with the reference data well enough to trust the
+// figures (in C, both ends inside). Beyond them the pressure fit falls away below, and the liquid
+// enthalpy departs above.
+struct temperature_range
+{
+    double from, to;
+
+    constexpr bool holds(double t) const { return t >= from && t <= to; }
+};
+inline constexpr temperature_range fits_trusted_range{-45.0, 30.0};
+
 // Saturation pressure used for every enthalpy.
 double psat(double t);
 // Saturation pressure shown to the user: the same fit with a constant 0.0172 bar lower.

@@ -42,11 +42,18 @@ std::vector<field> first_results(std::size_t n)
 }
 
 // Results left from an earlier run, to see which ones a failed run leaves alone.
-void fill_with_old_results(field_record &r, bool ostrzezenie, bool m_warn)
+void fill_with_old_results(field_record &r, std::array<bool, warning_count> warnings)
 {
     for (std::size_t i = 0; i < result_count; ++i)
         r[result(i)] = "old";
-    r.warnings = {ostrzezenie, m_warn};
+    r.warnings = warnings;
+}
+
+std::array<bool, warning_count> opposite(std::array<bool, warning_count> warnings)
+{
+    for (bool &shown : warnings)
+        shown = !shown;
+    return warnings;
 }
 
 const texts &run_a = worked_runs[0].typed;
@@ -66,14 +73,13 @@ TEST(Results, ReproduceTheWorkedRunsAndKeepNothingBetweenRuns)
     for (const auto &run : worked_runs) {
         SCOPED_TRACE(run.name);
         auto r = record_with(run.typed);
-        fill_with_old_results(r, !run.ostrzezenie, !run.m_warn);
+        fill_with_old_results(r, opposite(run.warnings));
         const run_outcome outcome = calculate(r, ".");
         ASSERT_EQ(outcome.failure, std::nullopt);
         for (std::size_t i = 0; i < result_count; ++i)
             EXPECT_EQ(r[result(i)], run.shown[i]) << field_name(result(i));
-        EXPECT_EQ(r.shown(warning::Ostrzezenie), run.ostrzezenie);
-        EXPECT_EQ(r.shown(warning::m_warn), run.m_warn);
-        EXPECT_EQ(outcome.decided, (std::array{true, true}));
+        EXPECT_EQ(r.warnings, run.warnings);
+        EXPECT_EQ(outcome.decided, opposite({}));
 
         // A second run over the same texts changes nothing.
         const auto first = r.texts;
@@ -121,12 +127,38 @@ TEST(Results, FollowTheLocalesSeparatorThroughout)
             ASSERT_EQ(calculate(r, separator).failure, std::nullopt);
             for (std::size_t i = 0; i < result_count; ++i)
                 EXPECT_EQ(r[result(i)], local(run.shown[i]));
-            EXPECT_EQ(r.shown(warning::m_warn), run.m_warn);
+            EXPECT_EQ(r.warnings, run.warnings);
         }
     }
     // A point is not such a locale's separator.
     auto r = record_with(run_a);
     EXPECT_EQ(calculate(r, ",").failure, (calc_error{error_kind::conversion, x_we}));
+}
+
+TEST(Results, NameTheTemperaturesOutsideTheFitsTrustedRange)
+{
+    using outside = std::vector<field>;
+    const std::pair<texts, outside> cases[] = {
+        {run_a, {}},
+        {run_b, {}},
+        {worked_runs[2].typed, {}},
+        {with(run_a, {{tevap, "-45"}}), {}}, // both ends inside
+        {with(run_a, {{tevap, "30"}, {tsub, "30"}, {x_we, "0"}}), {}},
+        {with(run_a, {{tevap, "-45.001"}}), {tevap}},
+        {with(run_a, {{tevap, "100"}}), {tevap, Tlsub_max}},
+        {with(run_a, {{tsub, "30.001"}}), {tsub}},
+        {with(run_a, {{x_we, "0.7"}}), {Tlsub_max}},          // about 38 C
+        {with(run_a, {{tevap, "-50"}, {tsub, ""}}), {tevap}}, // as far as the run got
+    };
+    for (const auto &[typed, expected] : cases) {
+        auto r = record_with(typed);
+        const run_outcome outcome = calculate(r, ".");
+        outside listed;
+        for (std::size_t i = 0; i < field_count; ++i)
+            if (outcome.outside_fits[i])
+                listed.push_back(static_cast<field>(i));
+        EXPECT_EQ(listed, expected) << typed[0] << " " << typed[1] << " " << typed[2];
+    }
 }
 
 TEST(Results, EqualQualitiesOfSevenTenthsLeaveATinyRise)
@@ -214,7 +246,7 @@ TEST(Failures, AnUnreadableInputStopsTheStepThatReadsIt)
             SCOPED_TRACE(std::string(field_name(row.unreadable)) + " = '" + std::string(bad) + "'");
             auto r = record_with(run_b); // would hide Ostrzezenie and show m_warn
             r[row.unreadable] = bad;
-            fill_with_old_results(r, true, false);
+            fill_with_old_results(r, opposite(worked_runs[1].warnings));
             const auto before = r.texts;
 
             const run_outcome outcome = calculate(r, ".");
@@ -287,7 +319,7 @@ TEST(Failures, EveryReachableCheckStopsAtItsStep)
         SCOPED_TRACE(std::string(row(s.failure.kind).name) + " at " +
                      std::string(field_name(s.failure.field)));
         auto r = record_with(with(run_b, s.inputs));
-        fill_with_old_results(r, true, false);
+        fill_with_old_results(r, opposite(worked_runs[1].warnings));
         const run_outcome outcome = calculate(r, ".");
         EXPECT_EQ(outcome.failure, s.failure);
         EXPECT_EQ(written(outcome), first_results(s.results_written));

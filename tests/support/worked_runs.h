@@ -13,7 +13,7 @@ struct worked_run
     const char *name;
     std::array<std::string_view, c3f8::input_count> typed;  // in the catalogue's order
     std::array<std::string_view, c3f8::result_count> shown; // in the catalogue's order
-    bool ostrzezenie, m_warn;
+    std::array<bool, c3f8::warning_count> warnings;         // shown, in the catalogue's order
 };
 
 // clang-format off
@@ -22,15 +22,15 @@ inline constexpr worked_run worked_runs[] = {
     {"A", {"-25", "15", "0.1", "0.9", "500", "10"},
      {"1.671", "173.6", "275.6", "216.3", "183.8", "265.4", "81.6", "-32.5", "-15", "0.1", "6.13",
       "-9.3"},
-     true, false},
+     {true, false}},
     {"B", {"-25", "-30", "0.1", "0.9", "500", "5"},
      {"1.671", "173.6", "275.6", "168.7", "183.8", "265.4", "81.6", "15.1", "-15", "0.1", "6.13",
       "-16.5"},
-     false, true},
+     {false, true}},
     {"C", {"-20", "-20", "0.2", "1", "700", "8"},
      {"2.033", "178.8", "278.6", "178.8", "198.8", "278.6", "79.9", "20.0", "-1", "0.2", "8.76",
       "98.8"},
-     false, true},
+     {false, true}},
 };
 // clang-format on
 

@@ -1,0 +1,14 @@
+// The bytes of a text as read from a file or a command line, which need not be valid UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace c3f8::cli {
+
+// The length of the well-formed UTF-8 sequence that text starts with, or 0 where it starts
+// with anything else (a stray continuation byte, an overlong form, a surrogate, a code point
+// beyond U+10FFFF, a sequence cut short). text must not be empty.
+std::size_t utf8_length(std::string_view text);
+
+} // namespace c3f8::cli
