@@ -10,11 +10,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
 
 using namespace c3f8;
+using namespace std::string_literals;
 
 namespace {
 
@@ -46,13 +49,32 @@ cli_run run(const std::vector<std::string> &arguments)
     return {status, contents(out), contents(err)};
 }
 
-// A file for --input in the temporary folder, written in binary so that its line ends stay as
-// given.
+// A folder of this run's own in the system's temporary folder, removed at the end, so that
+// two runs at once never share a file.
+const std::filesystem::path &own_folder()
+{
+    struct folder
+    {
+        std::filesystem::path path;
+        folder()
+        {
+            std::random_device random;
+            do {
+                path = std::filesystem::temp_directory_path() /
+                       ("c3f8calc_cli_test_" + std::to_string(random()));
+            } while (!std::filesystem::create_directory(path));
+        }
+        ~folder() { std::filesystem::remove_all(path); }
+    };
+    static const folder made;
+    return made.path;
+}
+
+// A file for --input, written in binary so that its line ends stay as given.
 std::string input_file(const std::string &text)
 {
     static int made = 0;
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("c3f8calc_cli_test_" + std::to_string(++made) + ".csv");
+    const auto path = own_folder() / (std::to_string(++made) + ".csv");
     std::ofstream(path, std::ios::binary) << text;
     return path.string();
 }
@@ -89,6 +111,24 @@ std::vector<std::string> options_of(const worked_run &run, bool commas = false)
     return arguments;
 }
 
+// The value of the first --name in arguments.
+std::string &option(std::vector<std::string> &arguments, field f)
+{
+    const auto at =
+        std::find(arguments.begin(), arguments.end(), "--" + std::string(field_name(f)));
+    return *(at + 1);
+}
+
+// The place of a column in a row of output, after the columns carried through.
+std::size_t place(std::string_view name, std::size_t carried = 0)
+{
+    return carried + *column_index(name);
+}
+std::size_t place(field f, std::size_t carried = 0)
+{
+    return place(field_name(f), carried);
+}
+
 // Run A's options, with tevap taken from a one-column file of the given text instead.
 std::vector<std::string> tevap_from_file(const std::string &csv)
 {
@@ -98,13 +138,20 @@ std::vector<std::string> tevap_from_file(const std::string &csv)
     return arguments;
 }
 
+// arguments without the option of f and its value.
+std::vector<std::string> without(std::vector<std::string> arguments, field f)
+{
+    const auto at = &option(arguments, f) - 1;
+    arguments.erase(arguments.begin() + (at - arguments.data()),
+                    arguments.begin() + (at - arguments.data()) + 2);
+    return arguments;
+}
+
 std::vector<std::string> joined(std::vector<std::string> a, const std::vector<std::string> &b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
-
-constexpr std::size_t warning_column = field_count, failure_column = field_count + 2;
 
 } // namespace
 
@@ -124,9 +171,9 @@ TEST(CommandLine, GivesTheWindowsTextsForTheWorkedRuns)
             for (std::size_t i = 0; i < result_count; ++i)
                 EXPECT_EQ(row[input_count + i],
                           commas ? with_commas(worked.shown[i]) : std::string(worked.shown[i]));
-            EXPECT_EQ(row[warning_column], worked.ostrzezenie ? "true" : "false");
-            EXPECT_EQ(row[warning_column + 1], worked.m_warn ? "true" : "false");
-            EXPECT_EQ(row[failure_column], "");
+            for (const warning_row &w : warning_table)
+                EXPECT_EQ(row[place(w.name)], worked.warnings[index(w.id)] ? "true" : "false");
+            EXPECT_EQ(row[place("failure")], "");
         }
     }
 }
@@ -134,8 +181,7 @@ TEST(CommandLine, GivesTheWindowsTextsForTheWorkedRuns)
 TEST(CommandLine, ASweepGivesTheRowsOfItsPointsRunOneByOne)
 {
     // m named first varies slowest; Qw's range and list items follow in the order given.
-    auto sweep = options_of(worked_runs[0]);
-    sweep.erase(sweep.begin() + 8, sweep.end()); // Qw and m from here on
+    auto sweep = without(without(options_of(worked_runs[0]), field::Qw), field::m);
     for (const char *argument : {"--m", "10", "--Qw", "0:500:250", "--m", "5", "--Qw", "abc"})
         sweep.emplace_back(argument);
     const cli_run swept = run(sweep);
@@ -147,8 +193,8 @@ TEST(CommandLine, ASweepGivesTheRowsOfItsPointsRunOneByOne)
     for (const char *m : {"10", "5"}) {
         for (const char *Qw : {"0", "250", "500", "abc"}) {
             auto single = options_of(worked_runs[0]);
-            single[9] = Qw;
-            single[11] = m;
+            option(single, field::Qw) = Qw;
+            option(single, field::m) = m;
             EXPECT_EQ(rows[row++], lines(run(single).out).at(1)) << "m " << m << ", Qw " << Qw;
         }
     }
@@ -162,70 +208,91 @@ TEST(CommandLine, ReportsEachFailureAsTheWindowStopsAtIt)
                                                    {field::Qw, 10},   {field::m, 11}};
     for (const auto &[unreadable, written] : stops) {
         auto arguments = options_of(worked_runs[1]);
-        arguments[2 * index(unreadable) + 1] = "";
+        option(arguments, unreadable) = "";
         const cli_run r = run(arguments);
         EXPECT_EQ(r.status, 1);
         const auto row = cells(lines(r.out).at(1));
         for (std::size_t i = 0; i < result_count; ++i)
             EXPECT_EQ(row[input_count + i].empty(), i >= written) << field_name(result(i));
-        EXPECT_EQ(row[warning_column], written >= 10 ? "false" : "");
-        EXPECT_EQ(row[warning_column + 1], "");
-        EXPECT_EQ(row[failure_column], "conversion");
-        EXPECT_EQ(row[failure_column + 1], field_name(unreadable));
+        EXPECT_EQ(row[place("Ostrzezenie")], written >= 10 ? "false" : "");
+        EXPECT_EQ(row[place("m_warn")], "");
+        EXPECT_EQ(row[place("failure")], "conversion");
+        EXPECT_EQ(row[place("failure_field")], field_name(unreadable));
     }
     auto half = options_of(worked_runs[0]);
-    half[5] = half[7] = "0.5";
+    option(half, field::x_we) = option(half, field::x_wy) = "0.5";
     const auto row = cells(lines(run(half).out).at(1));
-    EXPECT_EQ(row[failure_column], "division_by_zero");
-    EXPECT_EQ(row[failure_column + 1], "m_opt");
+    EXPECT_EQ(row[place("failure")], "division_by_zero");
+    EXPECT_EQ(row[place("failure_field")], "m_opt");
 }
 
 TEST(CommandLine, RefusesWhatItCannotWorkWith)
 {
     const auto base = options_of(worked_runs[0]);
-    const auto without = [&base](std::string_view option) {
-        auto arguments = base;
-        const auto at = std::find(arguments.begin(), arguments.end(), "--" + std::string(option));
-        arguments.erase(at, at + 2);
-        return arguments;
-    };
     const auto with = [&base](const std::vector<std::string> &extra) {
         return joined(base, extra);
     };
-    const auto from_file = [&without](const std::string &text) {
-        return joined(without("tevap"), {"--input", input_file(text)});
+    const auto from_file = [&base](const std::string &text) {
+        return joined(without(base, field::tevap), {"--input", input_file(text)});
     };
-    const std::pair<std::vector<std::string>, std::string> refused[] = {
+    // The mistakes in the options, which --help answers.
+    using refusal = std::pair<std::vector<std::string>, std::string>;
+    const refusal in_options[] = {
         {with({"--TEVAP", "1"}), "unknown option --TEVAP"},
         {with({"--tev", "1"}), "unknown option --tev"},
         {with({"stray"}), "'stray' belongs to no option"},
         {with({"--format", "xml"}), "xml not in"},
+        {with({"--format", "csv", "--format=json"}), "--format is given twice"},
         {with({"--precision", "exact"}), "exact not in"},
         {with({"--max-points", "-1"}), "--max-points"},
-        {without("m"), "no value for m"},
+        {with({"--max-points", "1e9"}), "--max-points takes a whole number"},
+        {without(base, field::m), "no value for m"},
+        {joined({"--tevap"}, without(base, field::tevap)), "--tevap has no value"},
+        {with({"--m", "--decimal-comma"}), "--m has no value"},
+        {with({"--tsub", "--format=json"}), "--tsub has no value"},
         {with({"--tsub", "1:2:0"}), "STEP of zero"},
         {with({"--tsub", "2:1:1"}), "points away from TO"},
         {with({"--tsub", "1:2"}), "three parts"},
         {with({"--tsub", "1:x:1"}), "no number: 'x'"},
         {with({"--tsub", "1,5:2:1"}), "no number: '1,5'"},
+        {with({"--tsub", "1:\x01\x1b:1"}), "no number: '\\x01\\x1B'"},
         {with({"--Qw", "0:1e9:1"}), "1000000002 points, more than 100000000"},
         {with({"--Qw", "0:1e9:1", "--m", "0:1e9:1", "--max-points", "1000"}), "more than 1000"},
+        {with({"--Qw", "0:1:1e-36"}), "too many points"},
+        {with({"--input", ""}), "the file name is empty"},
+    };
+    // The input file's faults, which it does not.
+    const refusal in_file[] = {
         {with({"--input", "no-such-file.csv"}), "cannot open no-such-file.csv"},
-        {from_file("tevap,foo\n1,2\n"), "line 1, column 2: 'foo' is no input"},
-        {with({"--input", input_file("tevap\n1\n")}), "tevap is given both in the file and"},
-        {from_file("tevap,tevap\n1,2\n"), "tevap is given twice in the file"},
         {from_file(""), "is empty"},
+        {from_file("Tevap\n1\n"), "column 1: 'Tevap' is not the input tevap"},
+        {from_file("note, tevap\n1\n"), "column 2: ' tevap' is not the input tevap"},
+        {from_file("tevap,,note\n1,,\n"), "line 1, column 2: the column has no name"},
+        {from_file("note,tevap,note\n"), "column 3: 'note' also names column 1"},
+        {from_file("tevap,tevap\n1,2\n"), "column 2: 'tevap' also names column 1"},
+        {from_file("tevap;note\n"), "separated by ';': read it with --decimal-comma"},
+        {joined(from_file("tevap,note\n"), {"--decimal-comma"}), "leave out --decimal-comma"},
+        {with({"--input", input_file("tevap\n1\n")}), "tevap is given both in the file and"},
+        {from_file("\xFF\xFEt\0e\0"s), "the file is UTF-16; save it as UTF-8"},
+        {from_file("t\0e\0v\0"s), "the file is UTF-16; save it as UTF-8"},
+        {from_file("tevap,note\n1,a\0b\n"s), "line 2, column 2: a NUL byte"},
         {from_file("tevap\n\"1\n"), "line 2, column 1: a quoted cell is not closed"},
         {from_file("tevap\n1\"\n"), "line 2, column 1: a quote stands inside"},
         {from_file("tevap\n" + std::string((1 << 20) + 1, '1') + "\n"), "longer than a mebibyte"},
-        {with({"--max-points", "1e9"}), "--max-points takes a whole number"},
+        {from_file("tevap\n" + std::string(4096, ',') + "\n"), "line 2, column 4097: a record"},
     };
-    for (const auto &[arguments, message] : refused) {
-        const cli_run r = run(arguments);
-        EXPECT_EQ(r.status, 2) << message;
-        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
-        EXPECT_LE(lines(r.out).size(), 1u) << message; // a header at most
+    for (const auto &[cases, help] : {std::pair{std::span<const refusal>(in_options), true},
+                                      {std::span<const refusal>(in_file), false}}) {
+        for (const auto &[arguments, message] : cases) {
+            const cli_run r = run(arguments);
+            EXPECT_EQ(r.status, 2) << message;
+            EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+            EXPECT_EQ(r.err.ends_with("Try 'c3f8calc-cli --help'.\n"), help) << r.err;
+            EXPECT_LE(lines(r.out).size(), 1u) << message; // a header at most
+        }
     }
+    // No limit can be raised that far.
+    EXPECT_EQ(run(with({"--Qw", "0:1:1e-36"})).err.find("--max-points"), std::string::npos);
 }
 
 TEST(CommandLine, StopsAtABadRowAfterWritingTheRowsBeforeIt)
@@ -235,20 +302,76 @@ TEST(CommandLine, StopsAtABadRowAfterWritingTheRowsBeforeIt)
     EXPECT_EQ(lines(r.out).size(), 1u + 2u);
     EXPECT_NE(r.err.find("line 4: 2 cell(s) where the header has 1"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("2 points were written"), std::string::npos) << r.err;
+    EXPECT_NE(run(tevap_from_file("tevap\n-25\n1,2\n")).err.find("1 point was written"),
+              std::string::npos);
+#ifndef _WIN32
+    // Output that cannot be written is what the user must hear of, not the bad row after it.
+    const auto arguments = tevap_from_file("tevap\n-25\n1,2\n");
+    std::vector<const char *> argv = {"c3f8calc-cli"};
+    for (const std::string &a : arguments)
+        argv.push_back(a.c_str());
+    std::FILE *full = std::fopen("/dev/full", "wb"), *err = std::tmpfile();
+    EXPECT_EQ(cli::run_program(int(argv.size()), argv.data(), {full, err}), 3);
+    std::fclose(full);
+    EXPECT_EQ(contents(err), "c3f8calc-cli: cannot write the output: No space left on device\n");
+#endif
+}
+
+TEST(CommandLine, CarriesALogsOwnColumnsThroughAndReadsItsOutputBack)
+{
+    const std::string log = "time,tevap,note,Qg\n"
+                            "2026-12-08T10:00,-25,\"cold, steady\",0\n"
+                            "2026-12-08T10:05,-50,\"two\nlines\",0\n";
+    const auto rest = without(options_of(worked_runs[0]), field::tevap);
+    const cli_run first = run(joined({"--input", input_file(log)}, rest));
+    ASSERT_EQ(first.status, 0) << first.err;
+    const auto rows = lines(first.out);
+    ASSERT_EQ(rows.size(), 1u + 3u); // the second point's note spans two lines
+    EXPECT_TRUE(rows[0].starts_with("time,note,tevap,")) << rows[0];
+    EXPECT_TRUE(rows[1].starts_with("2026-12-08T10:00,\"cold, steady\",-25,")) << rows[1];
+    const auto second = cells(rows[3]);                   // from the note's second line on
+    EXPECT_EQ(second[place(field::Qg, 2) - 1], "-150.2"); // not the column it read
+    EXPECT_EQ(second[place("outside_fits", 2) - 1], "tevap");
+    const cli_run again = run({"--input", input_file(first.out)});
+    EXPECT_EQ(again.out, first.out);
+
+    const auto table =
+        lines(run(joined({"--input", input_file(log), "--format", "table"}, rest)).out);
+    ASSERT_EQ(table.size(), 2u + 2u);
+    EXPECT_TRUE(table[3].starts_with("2026-12-08T10:05   two\\nlines     -50 ")) << table[3];
+    EXPECT_TRUE(table[3].ends_with("no        tevap")) << table[3];
+    const auto json = run(joined({"--input", input_file(log), "--format", "json"}, rest)).out;
+    EXPECT_TRUE(
+        json.starts_with(R"({"time":"2026-12-08T10:00","note":"cold, steady","tevap":"-25",)"))
+        << json;
+    EXPECT_NE(json.find(R"("outside_fits":["tevap"],)"), std::string::npos) << json;
 }
 
 TEST(CommandLine, TakesTheArgumentAfterAnOptionAsItsValue)
 {
-    // Even where it looks like an option: the point then fails on that input, as in the window.
-    auto arguments = options_of(worked_runs[0]);
-    arguments[9] = "--tevap=5";
+    // Even where it looks like an option, given with "=": the point then fails on that input, as
+    // in the window.
+    const auto arguments =
+        joined(without(options_of(worked_runs[0]), field::Qw), {"--Qw=--tevap=5"});
     const auto row = cells(lines(run(arguments).out).at(1));
-    EXPECT_EQ(row[index(field::Qw)], "--tevap=5");
-    EXPECT_EQ(row[failure_column + 1], "Qw");
-    // A file of one column: a blank line is a point with that input empty.
-    const cli_run r = run(tevap_from_file("tevap\n-25\n\n-20\n"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(lines(r.out).size(), 1u + 3u);
+    EXPECT_EQ(row[place(field::Qw)], "--tevap=5");
+    EXPECT_EQ(row[place("failure_field")], "Qw");
+}
+
+TEST(CommandLine, SkipsLinesThatHoldNoValue)
+{
+    // Blank lines, lines of blanks and rows of empty cells are no points, even in a file of one
+    // column; a quoted empty cell is a value, and fails as an empty field does.
+    const cli_run one = run(tevap_from_file("tevap\n-25\n\n  \n\"\"\n-20\n\n"));
+    EXPECT_EQ(one.status, 1);
+    const auto rows = lines(one.out);
+    ASSERT_EQ(rows.size(), 1u + 3u);
+    EXPECT_EQ(cells(rows[2])[place("failure")], "conversion");
+    const cli_run two =
+        run(joined(without(without(options_of(worked_runs[0], true), field::tevap), field::tsub),
+                   {"--input", input_file("tevap;tsub\n-25;15\n;\n \t\n;\n"), "--decimal-comma"}));
+    EXPECT_EQ(two.status, 0) << two.err;
+    EXPECT_EQ(lines(two.out).size(), 1u + 1u);
 }
 
 TEST(CommandLine, ReadsSpreadsheetFilesAndItsOwnOutput)
@@ -275,10 +398,15 @@ TEST(CommandLine, ReadsSpreadsheetFilesAndItsOwnOutput)
 
 TEST(CommandLine, LinesUpATableOfPointsInColumns)
 {
-    // Names, units and every value right-aligned on the same columns.
-    const auto rows =
-        lines(run(joined(options_of(worked_runs[0]), {"--Qw", "1000", "--format", "table"})).out);
-    ASSERT_EQ(rows.size(), 4u);
+    // Names, units and every value right-aligned on the same columns, however long the
+    // unrounded figures; a text wider than those of the first thousand rows widens its column
+    // from its row on.
+    const std::string wide = "not-a-number!";
+    const auto rows = lines(
+        run(joined(without(options_of(worked_runs[0]), field::Qw),
+                   {"--Qw", "1:1000:1", "--Qw", wide, "--format", "table", "--precision", "full"}))
+            .out);
+    ASSERT_EQ(rows.size(), 2u + 1001u);
     const auto ends = [](const std::string &line, bool units = false) {
         std::vector<std::size_t> at;
         for (std::size_t i = 0; i < line.size(); ++i) {
@@ -289,15 +417,19 @@ TEST(CommandLine, LinesUpATableOfPointsInColumns)
         return at;
     };
     const auto names = ends(rows[0]);
-    ASSERT_EQ(names.size(), field_count + 3); // and the two warnings and the failure
+    ASSERT_EQ(names.size(), column_count - 1); // failure_field stands in failure
     for (std::size_t i = 0; i < field_count; ++i) {
         const std::string_view name = field_table[i].name;
         EXPECT_EQ(rows[0].substr(names[i] + 1 - name.size(), name.size()), name);
     }
     for (std::size_t end : ends(rows[1], true))
         EXPECT_TRUE(std::find(names.begin(), names.end(), end) != names.end()) << end;
-    for (const std::string &row : {rows[2], rows[3]})
-        EXPECT_EQ(ends(row), std::vector(names.begin(), names.end() - 1)) << row;
+    const std::size_t lined_up = field_count + warning_count; // outside_fits and failure empty
+    for (std::size_t i = 2; i + 1 < rows.size(); ++i)
+        ASSERT_EQ(ends(rows[i]), std::vector(names.begin(), names.begin() + lined_up)) << rows[i];
+    const auto last = ends(rows.back());
+    for (std::size_t i = 0; i < lined_up; ++i)
+        EXPECT_EQ(last[i], names[i] + (i < index(field::Qw) ? 0 : wide.size() - 7)) << i;
 }
 
 TEST(CommandLine, WritesEveryTextAsValidJson)
@@ -320,7 +452,7 @@ TEST(CommandLine, WritesEveryTextAsValidJson)
     };
     for (const auto &[text, escaped] : texts) {
         auto arguments = options_of(worked_runs[0]);
-        arguments[9] = text;
+        option(arguments, field::Qw) = text;
         arguments.insert(arguments.end(), {"--format", "json"});
         const std::string object = lines(run(arguments).out).at(0);
         const std::string expected = R"("Qw":")" + escaped + R"(","m":)";
@@ -331,7 +463,7 @@ TEST(CommandLine, WritesEveryTextAsValidJson)
 TEST(CommandLine, WritesJsonLinesAndFullPrecision)
 {
     auto arguments = options_of(worked_runs[2]);
-    arguments[7] = "1:0:-1"; // x_wy 1, then 0
+    option(arguments, field::x_wy) = "1:0:-1"; // 1, then 0
     arguments.insert(arguments.end(), {"--format", "json", "--x_we", "\"\\"});
     const cli_run r = run(arguments);
     const auto objects = lines(r.out);
@@ -341,14 +473,15 @@ TEST(CommandLine, WritesJsonLinesAndFullPrecision)
         R"("Hliq_sat":178.8,)"))
         << objects[0];
     EXPECT_NE(objects[0].find(R"("dHg":20.0,"Tlsub_max":-1,)"), std::string::npos);
-    EXPECT_NE(objects[0].find(R"("Ostrzezenie":false,"m_warn":true,"failure":null})"),
-              std::string::npos);
+    EXPECT_NE(
+        objects[0].find(R"("Ostrzezenie":false,"m_warn":true,"outside_fits":[],"failure":null})"),
+        std::string::npos);
     EXPECT_EQ(
         objects[2].substr(objects[2].find("\"x_we\"")),
         R"("x_we":"\"\\","x_wy":"1",)"
         R"("Qw":"700","m":"8","pevap":2.033,"Hliq_sat":178.8,"Hvap_sat":278.6,"Hwe_cap":178.8,)"
         R"("Hx_we":null,"Hx_wy":null,"dHw":null,"dHg":null,"Tlsub_max":null,"x_we2":null,)"
-        R"("m_opt":null,"Qg":null,"Ostrzezenie":null,"m_warn":null,)"
+        R"("m_opt":null,"Qg":null,"Ostrzezenie":null,"m_warn":null,"outside_fits":[],)"
         R"("failure":{"kind":"conversion","field":"x_we"}})");
 
     // Unrounded results read back to exactly what the calculation computed.
@@ -372,4 +505,9 @@ TEST(CommandLine, ShowsOnePointAsTheWindowLabelsIt)
     EXPECT_EQ(shown[7], "\u0394Hg             -32.5  kJ/kg");
     EXPECT_EQ(shown[9], "x_we'             0.1");
     EXPECT_EQ(shown[13], row(warning::Ostrzezenie).caption);
+
+    auto hot = options_of(worked_runs[0]);
+    option(hot, field::tevap) = "100";
+    EXPECT_EQ(lines(run(joined(hot, {"--format", "table"})).out).at(result_count + 1),
+              "outside the fits' trusted range (-45 to +30 C): tevap Tlsub_max");
 }

@@ -31,7 +31,7 @@ TEST(ValueRange, StepsExactlyInDecimal)
     EXPECT_EQ(values("0:1:0.1"),
               (texts{"0.0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1.0"}));
     EXPECT_EQ(values("0:1:0.3"), (texts{"0.0", "0.3", "0.6", "0.9"})); // stops below TO
-    EXPECT_EQ(values("-1:1:0.5"), (texts{"-1.0", "-0.5", "0.0", "0.5", "1.0"}));
+    EXPECT_EQ(values(" -1 :\t1: 0.5 "), (texts{"-1.0", "-0.5", "0.0", "0.5", "1.0"}));
     EXPECT_EQ(values("0.25:-0.25:-0.25"), (texts{"0.25", "0.00", "-0.25"}));
     EXPECT_EQ(values("5:5:-3"), (texts{"5"}));
     EXPECT_EQ(values("1e3:3e3:1e3"), (texts{"1000", "2000", "3000"}));
