@@ -4,9 +4,13 @@
 //   1. a million-point sweep written as CSV to /dev/null, against the calculation alone on the
 //      same million points;
 //   2. one point, from process start to exit, against a program that prints one line;
-//   3. the largest resident size of a ten-million-point sweep, against that of one point.
+//   3. the largest resident size of a ten-million-point sweep, against that of one point;
+//   4. one point's round trip through a running "c3f8calc-cli --input -", as a control
+//      program at the other end of its pipes waits for each answer before the next row;
+//   5. a million-row file piped in, against the same file through another build of the program
+//      (an earlier commit's, say) where one is given.
 //
-//   cli_bench PATH/TO/c3f8calc-cli PATH/TO/one_line [ROUNDS]
+//   cli_bench PATH/TO/c3f8calc-cli PATH/TO/one_line [ROUNDS [PATH/TO/OTHER/c3f8calc-cli]]
 //
 // A child started by a large process is charged that process's resident size until it starts
 // its own program; sizes are therefore measured from a small process of their own,
@@ -18,11 +22,14 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -130,6 +137,67 @@ long max_resident_kib(const std::string &self, const std::vector<std::string> &c
     return kib;
 }
 
+// The median round trip of one row through a running "PROGRAM --input -", in seconds.
+double round_trip(const std::string &program, int rows)
+{
+    int to_child[2], from_child[2];
+    if (pipe(to_child) != 0 || pipe(from_child) != 0)
+        std::abort();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, to_child[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, from_child[1], 1);
+    posix_spawn_file_actions_addclose(&actions, to_child[1]);
+    posix_spawn_file_actions_addclose(&actions, from_child[0]);
+    std::string input = "--input", dash = "-";
+    char *argv[] = {const_cast<char *>(program.c_str()), input.data(), dash.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ) != 0)
+        std::abort();
+    posix_spawn_file_actions_destroy(&actions);
+    close(to_child[0]);
+    close(from_child[1]);
+
+    std::FILE *answers = fdopen(from_child[0], "r");
+    char line[4096];
+    const auto send = [&](const std::string &row) {
+        if (write(to_child[1], row.data(), row.size()) != static_cast<ssize_t>(row.size()))
+            std::abort();
+    };
+    send("tevap,tsub,x_we,x_wy,Qw,m\n");
+    if (!std::fgets(line, sizeof line, answers))
+        std::abort();
+    std::vector<double> taken;
+    for (int i = 0; i < rows; ++i) {
+        const std::string row = "-25,15,0.1,0.9," + std::to_string(i) + ",10\n";
+        taken.push_back(seconds([&] {
+            send(row);
+            if (!std::fgets(line, sizeof line, answers))
+                std::abort();
+        }));
+    }
+    close(to_child[1]);
+    std::fclose(answers);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return median(taken);
+}
+
+// The inputs of the million-point sweep as a file of rows.
+std::string million_rows_file()
+{
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("c3f8calc_cli_bench_" + std::to_string(getpid()) + ".csv");
+    std::ofstream file(path, std::ios::binary);
+    file << "tevap,tsub,x_we,x_wy,Qw,m\n";
+    char row[64];
+    for (int i = 0; i < 1'000'000; ++i) {
+        std::snprintf(row, sizeof row, "-25,15,0.1,0.9,%d.%03d,10\n", i / 1000, i % 1000);
+        file << row;
+    }
+    return path.string();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -139,7 +207,10 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PATH/TO/c3f8calc-cli PATH/TO/one_line [ROUNDS]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s PATH/TO/c3f8calc-cli PATH/TO/one_line [ROUNDS "
+                     "[PATH/TO/OTHER/c3f8calc-cli]]\n",
+                     argv[0]);
         return 2;
     }
     const std::string program = argv[1], one_line = argv[2];
@@ -171,5 +242,32 @@ int main(int argc, char *argv[])
     std::printf("largest resident size: one point %ld KiB; ten million points %ld KiB; "
                 "difference %ld KiB\n",
                 one, many, many - one);
+
+    std::vector<double> trips;
+    for (int round = 0; round < rounds; ++round)
+        trips.push_back(round_trip(program, 1000));
+    std::printf("one point's round trip through a running program: %.1f us (median of %d rounds "
+                "of 1000 rows)\n",
+                median(trips) * 1e6, rounds);
+
+    const std::string rows = million_rows_file();
+    std::vector<std::string> builds = {program};
+    if (argc > 4)
+        builds.emplace_back(argv[4]);
+    std::vector<std::vector<double>> piped(builds.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t b = 0; b < builds.size(); ++b) {
+            const std::size_t which = (b + static_cast<std::size_t>(round)) % builds.size();
+            piped[which].push_back(
+                spawn({"/bin/sh", "-c", "cat '" + rows + "' | '" + builds[which] + "' --input -"})
+                    .seconds);
+        }
+    }
+    std::filesystem::remove(rows);
+    std::printf("a million-row file piped in: %.3f s", median(piped[0]));
+    if (builds.size() > 1)
+        std::printf("; the other build: %.3f s; throughput %.0f %% of the other's",
+                    median(piped[1]), 100 * median(piped[1]) / median(piped[0]));
+    std::printf("\n");
     return 0;
 }
