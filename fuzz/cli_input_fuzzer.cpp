@@ -1,8 +1,11 @@
-// Arbitrary bytes into the command-line program's readers: the range syntax FROM:TO:STEP and the
-// CSV reader of its input files.
+// Arbitrary bytes into the command-line program's readers: the range syntax FROM:TO:STEP, the
+// CSV reader of its input files, and the whole program on such a file (its header's columns
+// sorted into inputs, carried and left aside, and every point written in each format).
 //
-// The first byte picks the reader and the decimal separator; the rest is the range or the file.
+// The first byte picks the reader, the decimal separator and the format; the rest is the range
+// or the file.
 #include "cli/csv_reader.h"
+#include "cli/program.h"
 #include "cli/usage_error.h"
 #include "cli/value_range.h"
 #include "core/number_text.h"
@@ -11,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,6 +79,39 @@ void fuzz_file(std::string_view bytes, char delimiter)
     std::fclose(file);
 }
 
+void fuzz_program(std::string_view bytes, bool comma, int format)
+{
+    static const std::string path =
+        (std::filesystem::temp_directory_path() / "c3f8calc_cli_input_fuzzer.csv").string();
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    const char *formats[] = {"csv", "json", "table", "table"};
+    std::vector<const char *> argv = {"c3f8calc-cli",
+                                      "--input",
+                                      path.c_str(),
+                                      "--format",
+                                      formats[format],
+                                      "--precision",
+                                      format == 3 ? "full" : "shown"};
+    if (comma)
+        argv.push_back("--decimal-comma");
+    for (const char *input : {"--tevap", "--tsub", "--x_we", "--x_wy", "--Qw", "--m"}) {
+        // The inputs the file does not name, from the options.
+        if (bytes.find(input + 2) == std::string_view::npos)
+            argv.insert(argv.end(), {input, "1"});
+    }
+    std::FILE *out = std::tmpfile(), *err = std::tmpfile();
+    // Every point is computed, fails or stops a malformed file; writing never fails.
+    const int status =
+        c3f8::cli::run_program(static_cast<int>(argv.size()), argv.data(), {out, err});
+    require(status >= 0 && status <= 2);
+    std::fclose(out);
+    std::fclose(err);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -83,7 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const std::string_view rest(reinterpret_cast<const char *>(data + 1), size - 1);
     const bool comma = data[0] & 1;
-    if (data[0] & 2)
+    if (data[0] & 4)
+        fuzz_program(rest, comma, (data[0] >> 3) & 3);
+    else if (data[0] & 2)
         fuzz_file(rest, comma ? ';' : ',');
     else
         fuzz_range(rest, comma ? ',' : '.');
