@@ -23,19 +23,11 @@ Examples:
   c3f8calc-cli --tevap -25 --tsub 15 --x_we 0.1 --x_wy 0.9 --Qw 0:500:100 --m 10
   c3f8calc-cli --input points.csv --m 8 --format json
 
+Columns written: those of an --input file that are not the program's own, then
+{columns}.
+
 Exit status: 0 when every point was computed, 1 when some failed, 2 for a usage error,
 3 when the output cannot be written.)";
-
-// What each input is, in the words of this program's English help; the window's caption and
-// unit follow.
-constexpr std::array<std::string_view, input_count> meanings = {
-    "evaporation temperature",
-    "temperature of the subcooled liquid arriving at the pre-heater",
-    "vapour quality wanted at the inlet of the measuring section",
-    "vapour quality wanted at the outlet of the measuring section",
-    "heat dissipated in the test object",
-    "mass flow currently set",
-};
 
 bool among(const std::vector<std::string> &names, const std::string &name)
 {
@@ -123,7 +115,22 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     CLI::App app{"Mass flow and pre-heater power of an evaporative C3F8 cooling loop, for a "
                  "series of operating points.",
                  "c3f8calc-cli"};
-    app.footer(std::string(examples));
+    std::string footer(examples), names;
+    std::size_t line = 0;
+    for (const column &c : columns) {
+        const std::string name = std::string(c.name) + (&c == &columns.back() ? "" : ",");
+        if (line + name.size() > 90) {
+            names += '\n';
+            line = 0;
+        } else if (line > 0) {
+            names += ' ';
+            ++line;
+        }
+        names += name;
+        line += name.size();
+    }
+    footer.replace(footer.find("{columns}"), 9, names);
+    app.footer(footer);
     const std::string version = std::string("c3f8calc-cli ") + project_info::version;
     app.set_version_flag("--version", version);
 
@@ -133,7 +140,7 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     for (std::size_t i = 0; i < input_count; ++i) {
         const field_row &row = field_table[i];
         const std::string name = "--" + std::string(row.name);
-        std::string description = std::string(meanings[i]) + ": " + std::string(row.caption);
+        std::string description = std::string(row.meaning) + ": " + std::string(row.caption);
         if (!row.unit.empty())
             description += " [" + std::string(row.unit) + "]";
         input_options[i] = app.add_option(name, texts[i], description);

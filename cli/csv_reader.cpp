@@ -25,17 +25,25 @@ csv_reader::csv_reader(std::FILE *in, std::string name, char delimiter)
 {
 }
 
+bool csv_reader::read_more()
+{
+    if (m_ended)
+        return false;
+    if (m_beforeWaiting && !input_ready(m_in))
+        m_beforeWaiting();
+    const auto got = read_some(m_in, m_buffer.data() + m_end, m_buffer.size() - m_end);
+    if (!got)
+        throw file_error("cannot read " + m_name + ": " + std::strerror(errno));
+    m_end += *got;
+    m_ended = *got == 0;
+    return !m_ended;
+}
+
 int csv_reader::peek()
 {
     if (m_at == m_end) {
-        if (m_beforeWaiting)
-            m_beforeWaiting();
-        m_at = 0;
-        const auto got = read_some(m_in, m_buffer.data(), m_buffer.size());
-        if (!got)
-            throw file_error("cannot read " + m_name + ": " + std::strerror(errno));
-        m_end = *got;
-        if (m_end == 0)
+        m_at = m_end = 0;
+        if (!read_more())
             return EOF;
     }
     return static_cast<unsigned char>(m_buffer[m_at]);
@@ -66,17 +74,17 @@ bool csv_reader::next(std::vector<std::string> &cells)
 {
     if (!m_started) {
         m_started = true;
-        // A byte order mark: UTF-8's, as spreadsheets put it, is passed over.
-        const int first = peek();
-        if (first == 0xFF || first == 0xFE) {
-            if (m_end - m_at >= 2 &&
-                static_cast<unsigned char>(m_buffer[m_at + 1]) == (first == 0xFF ? 0xFE : 0xFF))
-                utf16();
-        } else if (first == 0xEF && m_end - m_at >= 3 &&
-                   static_cast<unsigned char>(m_buffer[m_at + 1]) == 0xBB &&
-                   static_cast<unsigned char>(m_buffer[m_at + 2]) == 0xBF) {
-            m_at += 3;
+        // A byte order mark, which may come in pieces down a pipe: UTF-8's, as spreadsheets
+        // put it, is passed over.
+        while (m_end < 3 && read_more()) {
         }
+        const auto byte = [&](std::size_t i) {
+            return i < m_end ? static_cast<unsigned char>(m_buffer[i]) : -1;
+        };
+        if ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF))
+            utf16();
+        if (byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF)
+            m_at = 3;
     }
     bool quoted = false;
     while (record(cells, quoted)) {

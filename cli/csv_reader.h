@@ -28,7 +28,7 @@ public:
     // error of reading throws file_error, naming the line and the column.
     bool next(std::vector<std::string> &cells);
 
-    // Called before every read that may have to wait for more input.
+    // Called before every read that would have to wait for more input.
     void before_waiting(std::function<void()> call) { m_beforeWaiting = std::move(call); }
 
     // The line on which the record last read begins, from 1.
@@ -38,6 +38,8 @@ public:
 private:
     int get();
     int peek();
+    // Reads more into the buffer after what it holds; false at the end of the input.
+    bool read_more();
     // Reads one line's cells, and whether any of them was quoted.
     bool record(std::vector<std::string> &cells, bool &quoted);
     [[noreturn]] void malformed(std::size_t column, const char *what) const;
@@ -49,7 +51,7 @@ private:
     std::function<void()> m_beforeWaiting;
     std::array<char, 1 << 16> m_buffer{};
     std::size_t m_at = 0, m_end = 0;
-    bool m_started = false, m_headerRead = false;
+    bool m_started = false, m_headerRead = false, m_ended = false;
     std::uint64_t m_line = 1, m_recordLine = 0;
 };
 

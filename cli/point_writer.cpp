@@ -1,6 +1,7 @@
 #include "cli/point_writer.h"
 
 #include "cli/text_bytes.h"
+#include "cli/usage_error.h"
 #include "core/correlations.h"
 #include "core/number_text.h"
 
@@ -302,7 +303,7 @@ public:
             switch (c.kind) {
             case column_kind::field:
                 if (c.of < input_count) {
-                    cells.push_back(p.record.texts[c.of]);
+                    cells.push_back(shown_in_a_line(p.record.texts[c.of]));
                 } else {
                     const std::string *text = m_results(p, static_cast<field>(c.of));
                     cells.push_back(text ? *text : "-");
@@ -359,7 +360,8 @@ private:
                ": " + message.substr(0, message.find('\n'));
     }
 
-    // A cell's text on one line: each line break in it as "\n".
+    // A cell's text on one line of a terminal: each line break in it as "\n", any other byte
+    // that cannot be shown as \xHH.
     static std::string shown_in_a_line(std::string_view text)
     {
         std::string shown;
@@ -372,7 +374,7 @@ private:
                 shown += text[i];
             }
         }
-        return shown;
+        return printable(shown);
     }
 
     void append_row(std::string &b, const std::vector<std::string> &cells) const

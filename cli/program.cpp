@@ -20,7 +20,7 @@ std::string points_text(std::uint64_t n)
 int cannot_write(const program_streams &streams, const output_failed &failed)
 {
     std::fprintf(streams.err, "c3f8calc-cli: cannot write the output: %s\n",
-                 std::strerror(failed.error));
+                 printable(std::strerror(failed.error)).c_str());
     return output_unwritable;
 }
 

@@ -10,6 +10,7 @@
 #include <windows.h>
 #else
 #include <csignal>
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -35,6 +36,27 @@ void prepare_standard_streams()
     _setmode(_fileno(stdin), _O_BINARY);
 #else
     std::signal(SIGPIPE, SIG_IGN);
+#endif
+}
+
+bool input_ready(std::FILE *stream)
+{
+#ifdef _WIN32
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    switch (GetFileType(handle)) {
+    case FILE_TYPE_DISK:
+        return true;
+    case FILE_TYPE_PIPE: {
+        DWORD available = 0;
+        // A pipe whose writer has gone fails here: the read then returns at once.
+        return !PeekNamedPipe(handle, nullptr, 0, nullptr, &available, nullptr) || available > 0;
+    }
+    default:
+        return false;
+    }
+#else
+    pollfd watched{fileno(stream), POLLIN, 0};
+    return poll(&watched, 1, 0) > 0;
 #endif
 }
 

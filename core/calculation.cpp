@@ -15,17 +15,83 @@ struct run_stopped
     calc_error error;
 };
 
-class run
+// The fields of the window as a record of texts: inputs read as typed, every result written
+// as the window shows it.
+class text_fields
 {
 public:
-    run(field_record &record, std::string_view separator, run_outcome &outcome)
-        : m_record(record), m_separator(separator), m_outcome(outcome)
+    text_fields(field_record &record, std::string_view separator)
+        : m_record(record), m_separator(separator)
     {
     }
 
+    std::optional<double> input(field f) const { return text_to_number(m_record[f], m_separator); }
+    // The number a result field shows, read back from its text.
+    std::optional<double> shown(field f) const { return input(f); }
+    void show(field f, double value)
+    {
+        m_record[f] = format_number(value, *row(f).shown_as, m_separator);
+    }
+    void set_warning(warning w, bool visible) { m_record.warnings[index(w)] = visible; }
+
+private:
+    field_record &m_record;
+    std::string_view m_separator;
+};
+
+// The fields as numbers: each input the double that its shortest text reads as, each result
+// its unrounded value. A result's text is made only where a decision reads it back, so that a
+// run decides exactly as on texts at a fraction of the work.
+class number_fields
+{
+public:
+    number_fields(const std::array<double, input_count> &inputs,
+                  std::array<bool, warning_count> &warnings)
+        : m_inputs(inputs), m_warnings(warnings)
+    {
+    }
+
+    std::optional<double> input(field f) const
+    {
+        const double value = m_inputs[index(f)];
+        if (!std::isfinite(value))
+            return std::nullopt; // "inf" and "nan" do not read as numbers
+        // Every finite double's shortest text reads back to it, but zero's shows no sign.
+        if (value == 0.0)
+            return 0.0;
+        return value;
+    }
+    std::optional<double> shown(field f) const
+    {
+        return text_to_number(
+            format_number(m_values[index(f) - input_count], *row(f).shown_as, "."), ".");
+    }
+    void show(field f, double value) { m_values[index(f) - input_count] = value; }
+    void set_warning(warning w, bool visible) { m_warnings[index(w)] = visible; }
+
+private:
+    const std::array<double, input_count> &m_inputs;
+    std::array<bool, warning_count> &m_warnings;
+    std::array<double, result_count> m_values{};
+};
+
+template <class Fields> class run
+{
+public:
+    run(Fields &fields, run_outcome &outcome) : m_fields(fields), m_outcome(outcome) {}
+
     double read(field f) const
     {
-        const auto value = text_to_number(m_record[f], m_separator);
+        const auto value = m_fields.input(f);
+        if (!value)
+            throw run_stopped{{error_kind::conversion, f}};
+        return *value;
+    }
+
+    // The number the result field f shows, as a decision reads it back.
+    double read_shown(field f) const
+    {
+        const auto value = m_fields.shown(f);
         if (!value)
             throw run_stopped{{error_kind::conversion, f}};
         return *value;
@@ -50,7 +116,7 @@ public:
     // Writes value into the result field f with that field's display pattern.
     void show(field f, double value)
     {
-        m_record[f] = format_number(value, *row(f).shown_as, m_separator);
+        m_fields.show(f, value);
         m_outcome.values[index(f) - input_count] = value;
     }
 
@@ -63,19 +129,19 @@ public:
 
     void set_warning(warning w, bool visible)
     {
-        m_record.warnings[index(w)] = visible;
+        m_fields.set_warning(w, visible);
         m_outcome.decided[index(w)] = true;
     }
 
 private:
-    field_record &m_record;
-    std::string_view m_separator;
+    Fields &m_fields;
     run_outcome &m_outcome;
 };
 
-void perform(run &r)
+template <class Fields> void perform(run<Fields> &r)
 {
     using f = field;
+    using run = c3f8::run<Fields>;
 
     // 1-2: the displayed pressure and the working pressure differ in their constant term.
     const double tevap = r.read(f::tevap);
@@ -106,7 +172,7 @@ void perform(run &r)
     r.show(f::Hx_wy, Hxwy);
     r.show(f::dHw, dHw);
     r.show(f::dHg, dHg);
-    r.set_warning(warning::Ostrzezenie, r.read(f::dHg) < 0);
+    r.set_warning(warning::Ostrzezenie, r.read_shown(f::dHg) < 0);
 
     // 13-15: liquid at Tlsub_max expanded to the evaporation pressure should give x_we again.
     const double Tl = run::checked(tliq(Hxwe), f::Tlsub_max);
@@ -123,21 +189,34 @@ void perform(run &r)
 
     // 18: the comparison is numeric, against the displayed two-decimal optimum.
     const double m_set = r.read(f::m);
-    r.set_warning(warning::m_warn, m_set < r.read(f::m_opt));
+    r.set_warning(warning::m_warn, m_set < r.read_shown(f::m_opt));
 }
 
-} // namespace
-
-run_outcome calculate(field_record &record, std::string_view separator)
+template <class Fields> run_outcome run_on(Fields &fields)
 {
     run_outcome outcome;
-    run r(record, separator, outcome);
+    run r(fields, outcome);
     try {
         perform(r);
     } catch (const run_stopped &stopped) {
         outcome.failure = stopped.error;
     }
     return outcome;
+}
+
+} // namespace
+
+run_outcome calculate(field_record &record, std::string_view separator)
+{
+    text_fields fields(record, separator);
+    return run_on(fields);
+}
+
+run_outcome calculate(const std::array<double, input_count> &inputs,
+                      std::array<bool, warning_count> &warnings)
+{
+    number_fields fields(inputs, warnings);
+    return run_on(fields);
 }
 
 std::string failure_message(const calc_error &error)

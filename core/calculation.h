@@ -55,6 +55,13 @@ struct run_outcome
 // and warning keeps what it held. No result is ever infinite or undefined.
 run_outcome calculate(field_record &record, std::string_view separator);
 
+// The same run on numbers: each input is read as its shortest decimal text written with a point
+// would be (an infinite or undefined one does not read), and every result, warning and failure
+// is the one that run gives; only the result texts are not made. warnings holds what the run
+// decided; the others keep what they held.
+run_outcome calculate(const std::array<double, input_count> &inputs,
+                      std::array<bool, warning_count> &warnings);
+
 // The message that tells the user why a run stopped, naming the kind and the field as its
 // labels read; the first line names them, the second says that the inputs were kept.
 std::string failure_message(const calc_error &error);

@@ -63,28 +63,47 @@ struct field_row
     std::string_view caption; // as the labels that name it read, UTF-8 ("ΔHg")
     std::string_view unit;    // as its unit label reads, without brackets; empty: none
     std::optional<display_pattern> shown_as; // results only
+    std::string_view meaning;                // what it is, in a line of English
 };
 
 // clang-format off
 inline constexpr std::array<field_row, field_count> field_table = {{
-    {field::tevap,     "tevap",     "T odparowania",           "C",       {}},
-    {field::tsub,      "tsub",      "T przechlodzenia cieczy", "C",       {}},
-    {field::x_we,      "x_we",      "x_we",                    "",        {}},
-    {field::x_wy,      "x_wy",      "x_wy",                    "",        {}},
-    {field::Qw,        "Qw",        "Qw",                      "W",       {}},
-    {field::m,         "m",         "m",                       "g/s",     {}},
-    {field::pevap,     "pevap",     "p_odparowania",           "bar abs", patterns::thousandths},
-    {field::Hliq_sat,  "Hliq_sat",  "Hliq_sat",                "kJ/kg",   patterns::tenths},
-    {field::Hvap_sat,  "Hvap_sat",  "Hvap_sat",                "kJ/kg",   patterns::tenths},
-    {field::Hwe_cap,   "Hwe_cap",   "Hwe_cap (od 2)",          "kJ/kg",   patterns::tenths},
-    {field::Hx_we,     "Hx_we",     "Hx_we (x_we)",            "kJ/kg",   patterns::tenths},
-    {field::Hx_wy,     "Hx_wy",     "Hx_wy (x_wy)",            "kJ/kg",   patterns::tenths},
-    {field::dHw,       "dHw",       "\u0394Hw",                "kJ/kg",   patterns::tenths},
-    {field::dHg,       "dHg",       "\u0394Hg",                "kJ/kg",   patterns::tenths},
-    {field::Tlsub_max, "Tlsub_max", "Tlsub_max",               "C",       patterns::whole},
-    {field::x_we2,     "x_we2",     "x_we'",                   "",        patterns::tenths},
-    {field::m_opt,     "m_opt",     "m_opt (Qw,dx)",           "g/s",     patterns::hundredths},
-    {field::Qg,        "Qg",        "Qg (m)",                  "W",       patterns::tenths},
+    {field::tevap,     "tevap",     "T odparowania",           "C",       {},
+     "evaporation temperature"},
+    {field::tsub,      "tsub",      "T przechlodzenia cieczy", "C",       {},
+     "temperature of the subcooled liquid arriving at the pre-heater"},
+    {field::x_we,      "x_we",      "x_we",                    "",        {},
+     "vapour quality wanted at the inlet of the measuring section"},
+    {field::x_wy,      "x_wy",      "x_wy",                    "",        {},
+     "vapour quality wanted at the outlet of the measuring section"},
+    {field::Qw,        "Qw",        "Qw",                      "W",       {},
+     "heat dissipated in the test object"},
+    {field::m,         "m",         "m",                       "g/s",     {},
+     "mass flow currently set"},
+    {field::pevap,     "pevap",     "p_odparowania",           "bar abs", patterns::thousandths,
+     "evaporation pressure"},
+    {field::Hliq_sat,  "Hliq_sat",  "Hliq_sat",                "kJ/kg",   patterns::tenths,
+     "saturated-liquid enthalpy at the evaporation state"},
+    {field::Hvap_sat,  "Hvap_sat",  "Hvap_sat",                "kJ/kg",   patterns::tenths,
+     "saturated-vapour enthalpy at the evaporation state"},
+    {field::Hwe_cap,   "Hwe_cap",   "Hwe_cap (od 2)",          "kJ/kg",   patterns::tenths,
+     "enthalpy of the arriving liquid"},
+    {field::Hx_we,     "Hx_we",     "Hx_we (x_we)",            "kJ/kg",   patterns::tenths,
+     "enthalpy at the inlet quality x_we"},
+    {field::Hx_wy,     "Hx_wy",     "Hx_wy (x_wy)",            "kJ/kg",   patterns::tenths,
+     "enthalpy at the outlet quality x_wy"},
+    {field::dHw,       "dHw",       "\u0394Hw",                "kJ/kg",   patterns::tenths,
+     "enthalpy rise across the measuring section, Hx_wy - Hx_we"},
+    {field::dHg,       "dHg",       "\u0394Hg",                "kJ/kg",   patterns::tenths,
+     "enthalpy rise the pre-heater must supply, Hx_we - Hwe_cap"},
+    {field::Tlsub_max, "Tlsub_max", "Tlsub_max",               "C",       patterns::whole,
+     "highest liquid temperature that reaches x_we without pre-heating"},
+    {field::x_we2,     "x_we2",     "x_we'",                   "",        patterns::tenths,
+     "inlet quality actually reached from liquid at Tlsub_max"},
+    {field::m_opt,     "m_opt",     "m_opt (Qw,dx)",           "g/s",     patterns::hundredths,
+     "mass flow at which Qw alone takes the flow from x_we to x_wy"},
+    {field::Qg,        "Qg",        "Qg (m)",                  "W",       patterns::tenths,
+     "pre-heater power needed at the set flow m; negative means none is needed"},
 }};
 // clang-format on
 
@@ -93,13 +112,14 @@ constexpr bool field_table_is_complete()
     for (std::size_t i = 0; i < field_count; ++i) {
         const field_row &row = field_table[i];
         if (static_cast<std::size_t>(row.id) != i || row.name.empty() || row.caption.empty() ||
-            row.shown_as.has_value() != (i >= input_count))
+            row.meaning.empty() || row.shown_as.has_value() != (i >= input_count))
             return false;
     }
     return true;
 }
 static_assert(field_table_is_complete(),
-              "every field needs its row, in enumeration order, with a name, a caption and, for "
+              "every field needs its row, in enumeration order, with a name, a caption, a meaning "
+              "and, for "
               "a result (and only for a result), its display pattern");
 
 constexpr std::size_t index(field f)

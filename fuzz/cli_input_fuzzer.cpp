@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -82,7 +83,9 @@ void fuzz_file(std::string_view bytes, char delimiter)
 void fuzz_program(std::string_view bytes, bool comma, int format)
 {
     static const std::string path =
-        (std::filesystem::temp_directory_path() / "c3f8calc_cli_input_fuzzer.csv").string();
+        (std::filesystem::temp_directory_path() /
+         ("c3f8calc_cli_input_fuzzer_" + std::to_string(getpid()) + ".csv"))
+            .string();
     std::FILE *file = std::fopen(path.c_str(), "wb");
     if (!file)
         return;
@@ -98,9 +101,19 @@ void fuzz_program(std::string_view bytes, bool comma, int format)
                                       format == 3 ? "full" : "shown"};
     if (comma)
         argv.push_back("--decimal-comma");
+    // The inputs that the file's first line does not name, from the options.
+    const std::string_view header = bytes.substr(0, bytes.find('\n'));
     for (const char *input : {"--tevap", "--tsub", "--x_we", "--x_wy", "--Qw", "--m"}) {
-        // The inputs the file does not name, from the options.
-        if (bytes.find(input + 2) == std::string_view::npos)
+        const std::string_view name = input + 2;
+        bool named = false;
+        for (std::size_t at = header.find(name); at != std::string_view::npos;
+             at = header.find(name, at + 1)) {
+            const std::size_t end = at + name.size();
+            named |= (at == 0 || header[at - 1] == ',' || header[at - 1] == ';') &&
+                     (end == header.size() ||
+                      std::string_view(",;\r").find(header[end]) != std::string_view::npos);
+        }
+        if (!named)
             argv.insert(argv.end(), {input, "1"});
     }
     std::FILE *out = std::tmpfile(), *err = std::tmpfile();

@@ -38,17 +38,6 @@ std::string contents(std::FILE *file)
     return text;
 }
 
-cli_run run(const std::vector<std::string> &arguments)
-{
-    std::vector<const char *> argv = {"c3f8calc-cli"};
-    for (const std::string &a : arguments)
-        argv.push_back(a.c_str());
-    std::FILE *out = std::tmpfile(), *err = std::tmpfile();
-    const int status =
-        cli::run_program(static_cast<int>(argv.size()), argv.data(), {out, err, false, false});
-    return {status, contents(out), contents(err)};
-}
-
 // A folder of this run's own in the system's temporary folder, removed at the end, so that
 // two runs at once never share a file.
 const std::filesystem::path &own_folder()
@@ -68,6 +57,24 @@ const std::filesystem::path &own_folder()
     };
     static const folder made;
     return made.path;
+}
+
+// A file of the test's own for the program's output, read with contents().
+std::FILE *scratch_file()
+{
+    static int made = 0;
+    return std::fopen((own_folder() / ("stream" + std::to_string(++made))).string().c_str(), "w+b");
+}
+
+cli_run run(const std::vector<std::string> &arguments)
+{
+    std::vector<const char *> argv = {"c3f8calc-cli"};
+    for (const std::string &a : arguments)
+        argv.push_back(a.c_str());
+    std::FILE *out = scratch_file(), *err = scratch_file();
+    const int status =
+        cli::run_program(static_cast<int>(argv.size()), argv.data(), {out, err, false, false});
+    return {status, contents(out), contents(err)};
 }
 
 // A file for --input, written in binary so that its line ends stay as given.
@@ -310,7 +317,7 @@ TEST(CommandLine, StopsAtABadRowAfterWritingTheRowsBeforeIt)
     std::vector<const char *> argv = {"c3f8calc-cli"};
     for (const std::string &a : arguments)
         argv.push_back(a.c_str());
-    std::FILE *full = std::fopen("/dev/full", "wb"), *err = std::tmpfile();
+    std::FILE *full = std::fopen("/dev/full", "wb"), *err = scratch_file();
     EXPECT_EQ(cli::run_program(int(argv.size()), argv.data(), {full, err}), 3);
     std::fclose(full);
     EXPECT_EQ(contents(err), "c3f8calc-cli: cannot write the output: No space left on device\n");
@@ -338,6 +345,9 @@ TEST(CommandLine, CarriesALogsOwnColumnsThroughAndReadsItsOutputBack)
     const auto table =
         lines(run(joined({"--input", input_file(log), "--format", "table"}, rest)).out);
     ASSERT_EQ(table.size(), 2u + 2u);
+    const auto broken_input =
+        run(joined({"--input", input_file("tevap\n\"-2\n5\"\n"), "--format", "table"}, rest));
+    EXPECT_EQ(lines(broken_input.out).size(), 2u + 1u) << broken_input.out;
     EXPECT_TRUE(table[3].starts_with("2026-12-08T10:05   two\\nlines     -50 ")) << table[3];
     EXPECT_TRUE(table[3].ends_with("no        tevap")) << table[3];
     const auto json = run(joined({"--input", input_file(log), "--format", "json"}, rest)).out;
@@ -385,10 +395,11 @@ TEST(CommandLine, ReadsSpreadsheetFilesAndItsOwnOutput)
     ASSERT_EQ(first.status, 0) << first.err;
     const auto rows = lines(first.out);
     ASSERT_EQ(rows.size(), 1u + 4u);
-    EXPECT_EQ(cells(rows[1], ';')[1], "-30");
-    EXPECT_EQ(cells(rows[2], ';')[2], "0,2"); // the options vary within each row of the file
-    EXPECT_EQ(cells(rows[3], ';')[0], "-20");
-    EXPECT_EQ(cells(rows[1], ';')[input_count + 3], with_commas(worked_runs[1].shown[3]));
+    EXPECT_EQ(cells(rows[1], ';')[place(field::tsub)], "-30");
+    EXPECT_EQ(cells(rows[2], ';')[place(field::x_we)], "0,2"); // the options vary within a row
+    EXPECT_EQ(cells(rows[3], ';')[place(field::tevap)], "-20");
+    EXPECT_EQ(cells(rows[1], ';')[place(field::Hwe_cap)],
+              with_commas(worked_runs[1].shown[index(field::Hwe_cap) - input_count]));
 
     // The output read back: its result, warning and failure columns are left aside.
     const cli_run again = run({"--input", input_file(first.out), "--decimal-comma"});

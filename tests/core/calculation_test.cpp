@@ -144,6 +144,7 @@ TEST(Results, NameTheTemperaturesOutsideTheFitsTrustedRange)
         {worked_runs[2].typed, {}},
         {with(run_a, {{tevap, "-45"}}), {}}, // both ends inside
         {with(run_a, {{tevap, "30"}, {tsub, "30"}, {x_we, "0"}}), {}},
+        {with(run_a, {{tevap, "30"}, {x_we, "0.0265"}}), {Tlsub_max}}, // 30.04, shown as 30
         {with(run_a, {{tevap, "-45.001"}}), {tevap}},
         {with(run_a, {{tevap, "100"}}), {tevap, Tlsub_max}},
         {with(run_a, {{tsub, "30.001"}}), {tsub}},

@@ -1,0 +1,348 @@
+// The C interface over the core. Every function catches what the core may throw, so that no
+// C++ exception crosses into a caller written in C, Python or LabVIEW.
+#include "c3f8calc.h"
+
+#include "core/calculation.h"
+#include "core/correlations.h"
+#include "core/number_text.h"
+#include "project_info.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <string>
+
+namespace {
+
+using namespace c3f8;
+
+static_assert(C3F8_INPUT_COUNT == input_count && C3F8_RESULT_COUNT == result_count &&
+                  C3F8_FIELD_COUNT == field_count && C3F8_WARNING_COUNT == warning_count,
+              "the header's counts are the catalogue's");
+static_assert(field_count <= 32, "outside_fits is a mask of 32 bits");
+static_assert(static_cast<int>(column_kind::field) == C3F8_COLUMN_FIELD &&
+                  static_cast<int>(column_kind::failure_field) == C3F8_COLUMN_FAILURE_FIELD,
+              "the header's kinds of column are the catalogue's");
+
+constexpr double not_reached = std::numeric_limits<double>::quiet_NaN();
+
+// Runs body and turns whatever it throws into a status.
+template <class Body> c3f8_status guarded(Body body) noexcept
+{
+    try {
+        return body();
+    } catch (const std::bad_alloc &) {
+        return C3F8_ERROR_OUT_OF_MEMORY;
+    } catch (...) {
+        return C3F8_ERROR_INTERNAL;
+    }
+}
+
+template <class... Pointers> bool any_null(Pointers... pointers)
+{
+    return ((pointers == nullptr) || ...);
+}
+
+// The window's rule: a separator is text that no number is written with.
+bool valid_separator(const char *separator)
+{
+    const std::size_t length = std::strlen(separator);
+    return length > 0 && length <= C3F8_SEPARATOR_MAX &&
+           std::strpbrk(separator, "0123456789+- \teE") == nullptr;
+}
+
+// Copies text with its NUL into capacity bytes at out, or says how many it needs.
+c3f8_status copy_text(const std::string &text, char *out, int64_t capacity, int64_t *needed)
+{
+    const auto size = static_cast<int64_t>(text.size()) + 1;
+    if (size > capacity) {
+        if (needed)
+            *needed = size;
+        return C3F8_ERROR_BUFFER_TOO_SMALL;
+    }
+    std::memcpy(out, text.c_str(), static_cast<std::size_t>(size));
+    if (needed)
+        *needed = size;
+    return C3F8_OK;
+}
+
+void fill_outcome(const run_outcome &outcome, const std::array<bool, warning_count> &shown,
+                  double *values, int8_t *warnings, uint32_t *outside_fits, int32_t *kind,
+                  int32_t *failed_field)
+{
+    for (std::size_t i = 0; i < result_count; ++i)
+        values[i] = outcome.values[i].value_or(not_reached);
+    for (std::size_t w = 0; w < warning_count; ++w)
+        warnings[w] = outcome.decided[w] ? static_cast<int8_t>(shown[w]) : int8_t{-1};
+    *outside_fits = static_cast<uint32_t>(outcome.outside_fits.to_ulong());
+    *kind = outcome.failure ? static_cast<int32_t>(outcome.failure->kind) : -1;
+    *failed_field = outcome.failure ? static_cast<int32_t>(index(outcome.failure->field)) : -1;
+}
+
+template <class Fit> c3f8_status fit(Fit f, double x, double *y)
+{
+    if (!y)
+        return C3F8_ERROR_NULL_POINTER;
+    *y = f(x);
+    return C3F8_OK;
+}
+
+} // namespace
+
+extern "C" {
+
+const char *c3f8_status_text(c3f8_status status)
+{
+    switch (status) {
+    case C3F8_OK:
+        return "no error";
+    case C3F8_ERROR_NULL_POINTER:
+        return "a pointer that must not be null is null";
+    case C3F8_ERROR_BAD_INDEX:
+        return "a field, warning, kind or column number is out of range";
+    case C3F8_ERROR_BAD_COUNT:
+        return "a count or capacity is negative";
+    case C3F8_ERROR_BAD_SEPARATOR:
+        return "the decimal separator is empty, too long, or holds a digit, sign, blank or e";
+    case C3F8_ERROR_BUFFER_TOO_SMALL:
+        return "a text buffer is too small";
+    case C3F8_ERROR_OUT_OF_MEMORY:
+        return "out of memory";
+    case C3F8_ERROR_INTERNAL:
+        return "an internal fault of the library";
+    case C3F8_ERROR_BAD_VALUE:
+        return "a value is infinite or not a number";
+    default:
+        return "unknown status";
+    }
+}
+
+c3f8_status c3f8_version(const char **version)
+{
+    if (!version)
+        return C3F8_ERROR_NULL_POINTER;
+    *version = project_info::version;
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_counts(int32_t *fields, int32_t *warnings, int32_t *failure_kinds,
+                        int32_t *columns)
+{
+    if (fields)
+        *fields = static_cast<int32_t>(field_count);
+    if (warnings)
+        *warnings = static_cast<int32_t>(warning_count);
+    if (failure_kinds)
+        *failure_kinds = static_cast<int32_t>(error_kind_count);
+    if (columns)
+        *columns = static_cast<int32_t>(column_count);
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_field(int32_t f, c3f8_field_info *info)
+{
+    if (!info)
+        return C3F8_ERROR_NULL_POINTER;
+    if (f < 0 || f >= static_cast<int32_t>(field_count))
+        return C3F8_ERROR_BAD_INDEX;
+    // The catalogue's texts are whole literals, so each ends in a NUL.
+    const field_row &r = field_table[static_cast<std::size_t>(f)];
+    info->name = r.name.data();
+    info->caption = r.caption.data();
+    info->unit = r.unit.data();
+    info->pattern = r.shown_as ? r.shown_as->text.data() : "";
+    info->meaning = r.meaning.data();
+    info->is_input = is_input(r.id) ? 1 : 0;
+    info->decimals = r.shown_as ? r.shown_as->decimals : -1;
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_field_index(const char *name, int32_t *f)
+{
+    if (any_null(name, f))
+        return C3F8_ERROR_NULL_POINTER;
+    for (std::size_t i = 0; i < field_count; ++i) {
+        if (field_table[i].name == name) {
+            *f = static_cast<int32_t>(i);
+            return C3F8_OK;
+        }
+    }
+    return C3F8_ERROR_BAD_INDEX;
+}
+
+c3f8_status c3f8_warning(int32_t w, const char **name, const char **caption)
+{
+    if (any_null(name, caption))
+        return C3F8_ERROR_NULL_POINTER;
+    if (w < 0 || w >= static_cast<int32_t>(warning_count))
+        return C3F8_ERROR_BAD_INDEX;
+    *name = warning_table[static_cast<std::size_t>(w)].name.data();
+    *caption = warning_table[static_cast<std::size_t>(w)].caption.data();
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_failure_kind(int32_t kind, const char **name, const char **message)
+{
+    if (any_null(name, message))
+        return C3F8_ERROR_NULL_POINTER;
+    if (kind < 0 || kind >= static_cast<int32_t>(error_kind_count))
+        return C3F8_ERROR_BAD_INDEX;
+    *name = error_kind_table[static_cast<std::size_t>(kind)].name.data();
+    *message = error_kind_table[static_cast<std::size_t>(kind)].message.data();
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_column(int32_t c, const char **name, int32_t *kind, int32_t *of)
+{
+    if (any_null(name, kind, of))
+        return C3F8_ERROR_NULL_POINTER;
+    if (c < 0 || c >= static_cast<int32_t>(column_count))
+        return C3F8_ERROR_BAD_INDEX;
+    const column &col = columns[static_cast<std::size_t>(c)];
+    *name = col.name.data();
+    *kind = static_cast<int32_t>(col.kind);
+    *of = static_cast<int32_t>(col.of);
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_fits_trusted_range(double *from, double *to)
+{
+    if (any_null(from, to))
+        return C3F8_ERROR_NULL_POINTER;
+    *from = fits_trusted_range.from;
+    *to = fits_trusted_range.to;
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_psat(double t, double *p)
+{
+    return fit(psat, t, p);
+}
+c3f8_status c3f8_psat_shown(double t, double *p)
+{
+    return fit(psat_shown, t, p);
+}
+c3f8_status c3f8_hliq(double p, double *H)
+{
+    return fit(hliq, p, H);
+}
+c3f8_status c3f8_hvap(double p, double *H)
+{
+    return fit(hvap, p, H);
+}
+c3f8_status c3f8_tliq(double H, double *t)
+{
+    return fit(tliq, H, t);
+}
+
+c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT], const char *separator,
+                           char *texts, int64_t text_capacity, c3f8_outcome *outcome,
+                           int64_t *needed)
+{
+    return guarded([&] {
+        if (any_null(inputs, separator, texts, outcome))
+            return C3F8_ERROR_NULL_POINTER;
+        for (std::size_t i = 0; i < input_count; ++i)
+            if (!inputs[i])
+                return C3F8_ERROR_NULL_POINTER;
+        if (text_capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
+        if (!valid_separator(separator))
+            return C3F8_ERROR_BAD_SEPARATOR;
+
+        field_record record;
+        for (std::size_t i = 0; i < input_count; ++i)
+            record.texts[i] = inputs[i];
+        const run_outcome ran = calculate(record, separator);
+        int64_t longest = 1;
+        for (std::size_t i = 0; i < result_count; ++i)
+            longest = std::max(longest, static_cast<int64_t>(record[result(i)].size()) + 1);
+        if (needed)
+            *needed = longest;
+        if (longest > text_capacity)
+            return C3F8_ERROR_BUFFER_TOO_SMALL;
+        for (std::size_t i = 0; i < result_count; ++i) {
+            const std::string &text = record[result(i)];
+            std::memcpy(texts + static_cast<int64_t>(i) * text_capacity, text.c_str(),
+                        text.size() + 1);
+        }
+        fill_outcome(ran, record.warnings, outcome->values, outcome->warnings,
+                     &outcome->outside_fits, &outcome->failure_kind, &outcome->failure_field);
+        return C3F8_OK;
+    });
+}
+
+c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C3F8_INPUT_COUNT],
+                                const int64_t strides[C3F8_INPUT_COUNT], double *values,
+                                int8_t *warnings, uint32_t *outside_fits, int32_t *failure_kinds,
+                                int32_t *failure_fields, int64_t *failed)
+{
+    return guarded([&] {
+        if (n < 0)
+            return C3F8_ERROR_BAD_COUNT;
+        if (!failed)
+            return C3F8_ERROR_NULL_POINTER;
+        if (n > 0) {
+            if (any_null(inputs, strides, values, warnings, outside_fits, failure_kinds,
+                         failure_fields))
+                return C3F8_ERROR_NULL_POINTER;
+            for (std::size_t i = 0; i < input_count; ++i)
+                if (!inputs[i])
+                    return C3F8_ERROR_NULL_POINTER;
+        }
+        int64_t failures = 0;
+        std::array<double, input_count> point{};
+        for (int64_t j = 0; j < n; ++j) {
+            for (std::size_t i = 0; i < input_count; ++i) {
+                const char *at = reinterpret_cast<const char *>(inputs[i]) + j * strides[i];
+                std::memcpy(&point[i], at, sizeof(double)); // strides need not be aligned
+            }
+            std::array<bool, warning_count> shown{};
+            const run_outcome ran = calculate(point, shown);
+            fill_outcome(ran, shown, values + j * C3F8_RESULT_COUNT,
+                         warnings + j * C3F8_WARNING_COUNT, outside_fits + j, failure_kinds + j,
+                         failure_fields + j);
+            failures += ran.failure.has_value();
+        }
+        *failed = failures;
+        return C3F8_OK;
+    });
+}
+
+c3f8_status c3f8_format_result(int32_t f, double value, const char *separator, char *text,
+                               int64_t capacity, int64_t *needed)
+{
+    return guarded([&] {
+        if (any_null(separator, text))
+            return C3F8_ERROR_NULL_POINTER;
+        if (f < static_cast<int32_t>(input_count) || f >= static_cast<int32_t>(field_count))
+            return C3F8_ERROR_BAD_INDEX;
+        if (capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
+        if (!valid_separator(separator))
+            return C3F8_ERROR_BAD_SEPARATOR;
+        if (!std::isfinite(value))
+            return C3F8_ERROR_BAD_VALUE;
+        const field_row &r = field_table[static_cast<std::size_t>(f)];
+        return copy_text(format_number(value, *r.shown_as, separator), text, capacity, needed);
+    });
+}
+
+c3f8_status c3f8_failure_message(int32_t kind, int32_t f, char *text, int64_t capacity,
+                                 int64_t *needed)
+{
+    return guarded([&] {
+        if (!text)
+            return C3F8_ERROR_NULL_POINTER;
+        if (kind < 0 || kind >= static_cast<int32_t>(error_kind_count) || f < 0 ||
+            f >= static_cast<int32_t>(field_count))
+            return C3F8_ERROR_BAD_INDEX;
+        if (capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
+        const calc_error error{static_cast<error_kind>(kind), static_cast<field>(f)};
+        return copy_text(failure_message(error), text, capacity, needed);
+    });
+}
+
+} // extern "C"
