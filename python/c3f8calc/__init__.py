@@ -1,0 +1,288 @@
+"""The operating point of an evaporative C3F8 cooling loop, over NumPy arrays.
+
+The calculation of the c3f8calc window and of c3f8calc-cli, from the same library: six
+inputs in the window's units (C, W, g/s) give twelve results, two warnings, the temperatures
+outside the property fits' trusted range and, where a point stops, its failure. A point that
+fails gives NaN where it stopped and names its failure; it never raises.
+
+>>> import c3f8calc
+>>> r = c3f8calc.calculate(tevap=-25, tsub=15, x_we=0.1, x_wy=0.9, Qw=[0, 500], m=10)
+>>> r.shown("Qg")
+array(['490.7', '-9.3'], dtype='<U5')
+"""
+import ctypes
+from collections import namedtuple
+
+import numpy as np
+
+from . import _library
+
+_lib, _path = _library.load()
+
+Field = namedtuple("Field", "name caption unit pattern decimals meaning is_input")
+WarningLabel = namedtuple("WarningLabel", "name caption")
+FailureKind = namedtuple("FailureKind", "name message")
+
+
+def _check(status):
+    if status != 0:
+        raise RuntimeError("c3f8calc library: " + _lib.c3f8_status_text(status).decode())
+
+
+def _catalogue():
+    counts = [ctypes.c_int32() for _ in range(4)]
+    _check(_lib.c3f8_counts(*counts))
+    n_fields, n_warnings, n_kinds, n_columns = (c.value for c in counts)
+    info = _library.FieldInfo()
+    fields = []
+    for i in range(n_fields):
+        _check(_lib.c3f8_field(i, ctypes.byref(info)))
+        fields.append(Field(info.name.decode(), info.caption.decode(), info.unit.decode(),
+                            info.pattern.decode(), info.decimals, info.meaning.decode(),
+                            bool(info.is_input)))
+    name, text = ctypes.c_char_p(), ctypes.c_char_p()
+    warnings = []
+    for i in range(n_warnings):
+        _check(_lib.c3f8_warning(i, ctypes.byref(name), ctypes.byref(text)))
+        warnings.append(WarningLabel(name.value.decode(), text.value.decode()))
+    kinds = []
+    for i in range(n_kinds):
+        _check(_lib.c3f8_failure_kind(i, ctypes.byref(name), ctypes.byref(text)))
+        kinds.append(FailureKind(name.value.decode(), text.value.decode()))
+    kind, of = ctypes.c_int32(), ctypes.c_int32()
+    columns = []
+    for i in range(n_columns):
+        _check(_lib.c3f8_column(i, ctypes.byref(name), ctypes.byref(kind), ctypes.byref(of)))
+        columns.append(name.value.decode())
+    low, high = ctypes.c_double(), ctypes.c_double()
+    _check(_lib.c3f8_fits_trusted_range(ctypes.byref(low), ctypes.byref(high)))
+    version = ctypes.c_char_p()
+    _check(_lib.c3f8_version(ctypes.byref(version)))
+    return (tuple(fields), tuple(warnings), tuple(kinds), tuple(columns),
+            (low.value, high.value), version.value.decode())
+
+
+fields, warnings, failure_kinds, columns, fits_trusted_range, __version__ = _catalogue()
+"""fields: every field (inputs, then results) with its caption, unit, display pattern and
+meaning; warnings: the two warnings with their captions; failure_kinds: the kinds of failure
+with their messages; columns: the names of the columns of c3f8calc-cli's CSV, which a result
+has as attributes; fits_trusted_range: the temperatures (C) over which the fits are trusted."""
+
+_inputs = tuple(f for f in fields if f.is_input)
+_results = tuple(f for f in fields if not f.is_input)
+_index = {f.name: i for i, f in enumerate(fields)}
+_Outcome = _library.outcome_type(len(_results), len(warnings))
+
+
+def library_path():
+    """The file of the c3f8calc library this module uses: C3F8CALC_LIBRARY where it is set,
+    otherwise the one beside this module, otherwise the system's."""
+    return _path
+
+
+def _fit(function, x):
+    out = ctypes.c_double()
+    values = np.asarray(x, dtype=np.float64)
+    result = np.empty_like(values)
+    for i, value in np.ndenumerate(values):
+        _check(function(float(value), ctypes.byref(out)))
+        result[i] = out.value
+    return result[()] if result.ndim == 0 else result
+
+
+def psat(t):
+    """Saturation pressure [bar abs] at t [C], as the enthalpies use it."""
+    return _fit(_lib.c3f8_psat, t)
+
+
+def psat_shown(t):
+    """Saturation pressure [bar abs] at t [C] as pevap shows it, 0.0172 bar lower."""
+    return _fit(_lib.c3f8_psat_shown, t)
+
+
+def hliq(p):
+    """Saturated-liquid enthalpy [kJ/kg] at p [bar abs]."""
+    return _fit(_lib.c3f8_hliq, p)
+
+
+def hvap(p):
+    """Saturated-vapour enthalpy [kJ/kg] at p [bar abs]."""
+    return _fit(_lib.c3f8_hvap, p)
+
+
+def tliq(H):
+    """Liquid temperature [C] whose saturated-liquid enthalpy is H [kJ/kg]."""
+    return _fit(_lib.c3f8_tliq, H)
+
+
+def _is_text(value):
+    return isinstance(value, (str, bytes)) or (
+        isinstance(value, np.ndarray) and value.dtype.kind in "USO") or (
+        isinstance(value, (list, tuple)) and np.asarray(value).dtype.kind in "USO")
+
+
+def _as_given(name, value):
+    if isinstance(value, dict) or value is None:
+        raise TypeError(f"{name} must be a number, a text or an array of them, "
+                        f"not {type(value).__name__}")
+    if _is_text(value):
+        array = np.asarray(value, dtype=object)
+        for item in array.flat:
+            if not isinstance(item, (str, bytes, int, float, np.number)) or isinstance(item, bool):
+                raise TypeError(f"{name} holds {item!r}, neither a number nor a text")
+        return array
+    try:
+        return np.asarray(value, dtype=np.float64)
+    except (TypeError, ValueError) as error:
+        raise TypeError(f"{name} must be a number, a text or an array of them: {error}") \
+            from None
+
+
+def _text_of(item, separator):
+    if isinstance(item, bytes):
+        return item
+    if isinstance(item, str):
+        return item.encode()
+    # A number as its shortest text, which reads back to it ("nan" and "inf" do not read).
+    return repr(float(item)).replace(".", separator).encode()
+
+
+class Result:
+    """The points of one call of calculate(), as c3f8calc-cli writes them: an attribute for
+    each of its CSV columns. Inputs are as given; results are float64 (unrounded; NaN where a
+    point stopped before them); Ostrzezenie and m_warn are int8 (1 shown, 0 hidden, -1 not
+    decided); outside_fits, failure and failure_field are texts ("" where none)."""
+
+    def __init__(self, shape, given, values, warning_states, outside, kinds, failed_fields):
+        self.shape = shape
+        scalar = shape == ()
+        for f, array in zip(_inputs, given):
+            setattr(self, f.name, array[()] if scalar else array)
+        for i, f in enumerate(_results):
+            setattr(self, f.name, self._out(values[:, i]))
+        for i, w in enumerate(warnings):
+            setattr(self, w.name, self._out(warning_states[:, i]))
+        names = [f.name for f in fields]
+        self.outside_fits = self._out(np.array(
+            [" ".join(n for b, n in enumerate(names) if mask >> b & 1) for mask in outside],
+            dtype=str))
+        self.failure = self._out(np.array(
+            [failure_kinds[k].name if k >= 0 else "" for k in kinds], dtype=str))
+        self.failure_field = self._out(np.array(
+            [names[f] if f >= 0 else "" for f in failed_fields], dtype=str))
+
+    def _out(self, flat):
+        shaped = flat.reshape(self.shape)
+        return shaped[()] if self.shape == () else shaped
+
+    def __len__(self):
+        return int(np.prod(self.shape, dtype=np.int64))
+
+    def __repr__(self):
+        return f"<c3f8calc.Result of {len(self)} point(s), shape {self.shape}>"
+
+    def shown(self, name, decimal_comma=False):
+        """The window's texts of the result name ("" where a point did not reach it)."""
+        if name not in _index or fields[_index[name]].is_input:
+            raise ValueError(f"{name!r} is not a result: one of "
+                             + ", ".join(f.name for f in _results))
+        values = np.asarray(getattr(self, name), dtype=np.float64)
+        separator = b"," if decimal_comma else b"."
+        buffer = ctypes.create_string_buffer(_library.TEXT_MAX)
+        texts = np.empty(values.shape, dtype=object)
+        for i, value in np.ndenumerate(values):
+            if np.isnan(value):
+                texts[i] = ""
+                continue
+            _check(_lib.c3f8_format_result(_index[name], float(value), separator, buffer,
+                                           _library.TEXT_MAX, None))
+            texts[i] = buffer.value.decode()
+        texts = texts.astype(str)
+        return texts[()] if texts.ndim == 0 else texts
+
+    def to_pandas(self):
+        """A DataFrame of one row a point, in C order, with c3f8calc-cli's columns: results
+        unrounded, warnings as pandas' nullable booleans, texts as strings."""
+        import pandas as pd
+
+        data = {}
+        for name in columns:
+            column = np.asarray(getattr(self, name)).reshape(-1)
+            if name in (w.name for w in warnings):
+                column = pd.array(np.where(column < 0, None, column == 1), dtype="boolean")
+            elif column.dtype.kind in "USO":
+                column = pd.array(column.astype(str), dtype="string")
+            data[name] = column
+        return pd.DataFrame(data)
+
+
+def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
+    """Operating points of the loop, as the window computes them.
+
+    Each input is a number, a sequence or a NumPy array; they broadcast by NumPy's rules and
+    points are taken in C order. A text (or an array of texts) is read as if typed into the
+    window, with a comma as its decimal separator where decimal_comma is set; one that does not
+    read is a conversion failure of that point. Returns a Result; scalars in give scalars out.
+
+    Parameters (see c3f8calc.fields for each meaning):
+    """
+    given = [_as_given(f.name, v) for f, v in zip(_inputs, (tevap, tsub, x_we, x_wy, Qw, m))]
+    shape = np.broadcast_shapes(*(a.shape for a in given))
+    n = int(np.prod(shape, dtype=np.int64))
+    values = np.empty((n, len(_results)), dtype=np.float64)
+    warning_states = np.empty((n, len(warnings)), dtype=np.int8)
+    outside = np.empty(n, dtype=np.uint32)
+    kinds = np.empty(n, dtype=np.int32)
+    failed_fields = np.empty(n, dtype=np.int32)
+    if any(a.dtype == object for a in given):
+        _calculate_texts(given, shape, "," if decimal_comma else ".", values, warning_states,
+                         outside, kinds, failed_fields)
+    else:
+        arrays, pointers, strides = [], (ctypes.c_void_p * len(_inputs))(), \
+            (ctypes.c_int64 * len(_inputs))()
+        for k, a in enumerate(given):
+            if a.size == 1:
+                a, stride = np.ascontiguousarray(a.reshape(1)), 0
+            elif a.ndim == 1 and a.shape == shape:
+                stride = a.strides[0]
+            else:
+                a = np.ascontiguousarray(np.broadcast_to(a, shape))
+                stride = a.itemsize
+            arrays.append(a)
+            pointers[k], strides[k] = a.ctypes.data, stride
+        failed = ctypes.c_int64()
+        _check(_lib.c3f8_calculate_many(n, pointers, strides, values.ctypes.data,
+                                        warning_states.ctypes.data, outside.ctypes.data,
+                                        kinds.ctypes.data, failed_fields.ctypes.data,
+                                        ctypes.byref(failed)))
+    given = [np.broadcast_to(a, shape) for a in given]
+    return Result(shape, given, values, warning_states, outside, kinds, failed_fields)
+
+
+def _calculate_texts(given, shape, separator, values, warning_states, outside, kinds,
+                     failed_fields):
+    texts = [np.broadcast_to(a, shape).reshape(-1) for a in given]
+    buffer = ctypes.create_string_buffer(len(_results) * _library.TEXT_MAX)
+    outcome = _Outcome()
+    point = (ctypes.c_char_p * len(_inputs))()
+    for j in range(values.shape[0]):
+        for k, column in enumerate(texts):
+            point[k] = _text_of(column[j], separator)
+        _check(_lib.c3f8_calculate(point, separator.encode(), buffer, _library.TEXT_MAX,
+                                   ctypes.byref(outcome), None))
+        values[j] = outcome.values
+        warning_states[j] = outcome.warnings
+        outside[j], kinds[j] = outcome.outside_fits, outcome.failure_kind
+        failed_fields[j] = outcome.failure_field
+
+
+calculate.__doc__ += "".join(
+    f"\n    {f.name} : {f.meaning}" + (f" [{f.unit}]" if f.unit else "") for f in _inputs)
+
+
+def plot_ph(result, ax=None):
+    """A pressure-enthalpy diagram of the points of result (at most 50), on ax or new axes.
+
+    Returns the axes, so that measured points can be added."""
+    from ._plot import plot_ph as plot
+    return plot(result, ax)

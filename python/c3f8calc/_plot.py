@@ -1,0 +1,68 @@
+"""The pressure-enthalpy diagram of calculated points, drawn with matplotlib."""
+import numpy as np
+
+import c3f8calc
+
+MOST_POINTS = 50
+# What the window's chart calls each mark.
+LABELS = {"isobar": "pevap, tevap", "liquid": "T_subcool", "Hwe_cap": "Hwe_cap",
+          "Hx_we": "x_we, Hx_we", "Hx_wy": "x_wy, Hx_wy", "dHg": "\u0394Hg", "dHw": "\u0394Hw"}
+
+
+def saturation_curves(samples=200):
+    """The saturated-liquid and -vapour curves over the fits' trusted range: (t, p, H_liquid,
+    H_vapour), each an array."""
+    low, high = c3f8calc.fits_trusted_range
+    t = np.linspace(low, high, samples)
+    p = c3f8calc.psat(t)
+    return t, p, c3f8calc.hliq(p), c3f8calc.hvap(p)
+
+
+def plot_ph(result, ax=None):
+    import matplotlib.pyplot as plt
+
+    n = len(result)
+    if n > MOST_POINTS:
+        raise ValueError(f"plot_ph draws at most {MOST_POINTS} points, not {n}")
+    if ax is None:
+        ax = plt.figure().add_subplot()
+    t, p, liquid, vapour = saturation_curves()
+    ax.plot(liquid, p, color="red", label="saturated liquid")
+    ax.plot(vapour, p, color="blue", label="saturated vapour")
+    ax.set_yscale("log")
+    ax.set_xlabel("H [kJ/kg]")
+    ax.set_ylabel("p [bar abs]")
+
+    flat = {name: np.asarray(getattr(result, name), dtype=float).reshape(-1)
+            for name in ("tevap", "tsub", "Hliq_sat", "Hvap_sat", "Hwe_cap", "Hx_we", "Hx_wy")}
+    one = n == 1
+    for j in range(n):
+        point = {name: values[j] for name, values in flat.items()}
+        if np.isnan(point["Hx_wy"]):
+            continue  # the point stopped before its states were known
+        colour = "green" if one else f"C{j % 10}"
+        # The enthalpies are computed at the working pressure, 0.0172 bar above pevap.
+        working = float(c3f8calc.psat(point["tevap"]))
+        arriving = float(c3f8calc.psat(point["tsub"]))
+        ax.plot([point["Hliq_sat"], point["Hvap_sat"]], [working, working], color=colour,
+                linewidth=2, label=LABELS["isobar"] if one else f"point {j}")
+        ax.plot([point["Hwe_cap"], point["Hwe_cap"]], [arriving, working], color=colour,
+                linestyle="--")
+        ax.plot([point["Hwe_cap"]], [arriving], marker="o", color=colour, fillstyle="none")
+        ax.plot([point["Hwe_cap"], point["Hx_we"], point["Hx_wy"]], [working] * 3,
+                linestyle="none", marker="o", color=colour)
+        for start, end, name in ((point["Hwe_cap"], point["Hx_we"], "dHg"),
+                                 (point["Hx_we"], point["Hx_wy"], "dHw")):
+            ax.annotate("", xy=(end, working * 0.85), xytext=(start, working * 0.85),
+                        arrowprops={"arrowstyle": "->", "color": colour})
+            if one:
+                ax.text((start + end) / 2, working * 0.78, LABELS[name], ha="center",
+                        va="top")
+        if one:
+            ax.annotate(LABELS["liquid"], (point["Hwe_cap"], arriving),
+                        textcoords="offset points", xytext=(-8, 6), ha="right")
+            for name in ("Hwe_cap", "Hx_we", "Hx_wy"):
+                ax.annotate(LABELS[name], (point[name], working), textcoords="offset points",
+                            xytext=(0, 8), ha="center")
+    ax.legend(title="pevap shown = working pressure \u2212 0.0172 bar", fontsize="small")
+    return ax
