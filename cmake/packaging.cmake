@@ -1,9 +1,9 @@
-# Debian packages: the window program, and the command-line program on its own, which needs no
-# Qt and so installs on a headless test-stand machine. Their dependencies come from the
-# libraries they link.
+# Debian packages: the window program; the command-line program on its own, which needs no Qt
+# and so installs on a headless test-stand machine; the C library, its development files and
+# the Python package over it. Their dependencies come from the libraries they link.
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL cli)
+set(CPACK_COMPONENTS_ALL cli library development python)
 if(C3F8_BUILD_PANEL)
     list(APPEND CPACK_COMPONENTS_ALL window)
 endif()
@@ -36,4 +36,39 @@ The command-line program of c3f8calc: the same calculation of an
 evaporative C3F8 cooling loop for sweeps over heat load or temperature,
 lists of set points and CSV files, written as a table, CSV or JSON lines
 for spreadsheets and scripts. It needs no window system.")
+# The shared library as Debian policy has it: named after its soname, with a shlibs file and
+# ldconfig run through a trigger.
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME lib${PROJECT_NAME}1)
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# CPack calls ldconfig from maintainer scripts; Debian wants a trigger in their place.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ldconfig-trigger.cmake)
+set(C3F8_LIBRARY_SUMMARY "calculation of an evaporative C3F8 cooling loop")
+set(CPACK_DEBIAN_LIBRARY_DESCRIPTION "${C3F8_LIBRARY_SUMMARY} - C library
+The calculation of c3f8calc behind a C interface, for programs in C,
+C++, Python, LabVIEW or MATLAB: one operating point from the texts a
+user types, or whole arrays of points from numbers, with the fits of the
+refrigerant's properties and the catalogue of fields.")
+
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME lib${PROJECT_NAME}-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "lib${PROJECT_NAME}1 (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "${C3F8_LIBRARY_SUMMARY} - development files
+The header c3f8calc.h, the link to the shared library, a pkg-config file
+and a CMake package (find_package(c3f8calc), target c3f8calc::c3f8calc)
+for building programs on libc3f8calc.")
+
+set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-${PROJECT_NAME})
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_ARCHITECTURE all)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+    "python3:any, python3-numpy, lib${PROJECT_NAME}1 (>= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SUGGESTS "python3-matplotlib, python3-pandas")
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_DEBIAN_PYTHON_DESCRIPTION "${C3F8_LIBRARY_SUMMARY} - Python 3
+The calculation of c3f8calc over NumPy arrays: operating points computed
+for whole sweeps at once, a failed point giving NaN and its failure
+rather than an exception, results as DataFrames and pressure-enthalpy
+diagrams.")
 include(CPack)
