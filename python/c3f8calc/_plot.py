@@ -51,12 +51,13 @@ def plot_ph(result, ax=None):
         ax.plot([point["Hwe_cap"]], [arriving], marker="o", color=colour, fillstyle="none")
         ax.plot([point["Hwe_cap"], point["Hx_we"], point["Hx_wy"]], [working] * 3,
                 linestyle="none", marker="o", color=colour)
-        for start, end, name in ((point["Hwe_cap"], point["Hx_we"], "dHg"),
-                                 (point["Hx_we"], point["Hx_wy"], "dHw")):
-            ax.annotate("", xy=(end, working * 0.85), xytext=(start, working * 0.85),
+        # The rises as dimension arrows under the isobar, one below the other.
+        for start, end, name, below in ((point["Hwe_cap"], point["Hx_we"], "dHg", 0.8),
+                                        (point["Hx_we"], point["Hx_wy"], "dHw", 0.9)):
+            ax.annotate("", xy=(end, working * below), xytext=(start, working * below),
                         arrowprops={"arrowstyle": "->", "color": colour})
             if one:
-                ax.text((start + end) / 2, working * 0.78, LABELS[name], ha="center",
+                ax.text((start + end) / 2, working * below * 0.98, LABELS[name], ha="center",
                         va="top")
         if one:
             ax.annotate(LABELS["liquid"], (point["Hwe_cap"], arriving),
@@ -64,5 +65,8 @@ def plot_ph(result, ax=None):
             for name in ("Hwe_cap", "Hx_we", "Hx_wy"):
                 ax.annotate(LABELS[name], (point[name], working), textcoords="offset points",
                             xytext=(0, 8), ha="center")
-    ax.legend(title="pevap shown = working pressure \u2212 0.0172 bar", fontsize="small")
+    # Room under the dome for the legend, which then covers nothing drawn.
+    ax.set_ylim(bottom=p.min() / 5)
+    ax.legend(title="pevap shown = working pressure \u2212 0.0172 bar", loc="lower center",
+              ncols=3, fontsize="small", title_fontsize="small")
     return ax
