@@ -151,29 +151,31 @@ class Result:
     """The points of one call of calculate(), as c3f8calc-cli writes them: an attribute for
     each of its CSV columns. Inputs are as given; results are float64 (unrounded; NaN where a
     point stopped before them); Ostrzezenie and m_warn are int8 (1 shown, 0 hidden, -1 not
-    decided); outside_fits, failure and failure_field are texts ("" where none)."""
+    decided); outside_fits, failure and failure_field are texts ("" where none). Scalars in
+    give scalars out."""
 
-    def __init__(self, shape, given, values, warning_states, outside, kinds, failed_fields):
+    def __init__(self, shape, attributes):
         self.shape = shape
-        scalar = shape == ()
-        for f, array in zip(_inputs, given):
-            setattr(self, f.name, array[()] if scalar else array)
-        for i, f in enumerate(_results):
-            setattr(self, f.name, self._out(values[:, i]))
-        for i, w in enumerate(warnings):
-            setattr(self, w.name, self._out(warning_states[:, i]))
-        names = [f.name for f in fields]
-        self.outside_fits = self._out(np.array(
-            [" ".join(n for b, n in enumerate(names) if mask >> b & 1) for mask in outside],
-            dtype=str))
-        self.failure = self._out(np.array(
-            [failure_kinds[k].name if k >= 0 else "" for k in kinds], dtype=str))
-        self.failure_field = self._out(np.array(
-            [names[f] if f >= 0 else "" for f in failed_fields], dtype=str))
+        self.__dict__.update(attributes)
 
-    def _out(self, flat):
-        shaped = flat.reshape(self.shape)
-        return shaped[()] if self.shape == () else shaped
+    @classmethod
+    def _of_arrays(cls, shape, given, values, warning_states, outside, kinds, failed_fields):
+        scalar = shape == ()
+
+        def out(flat):
+            shaped = flat.reshape(shape)
+            return shaped[()] if scalar else shaped
+
+        attributes = {f.name: a[()] if scalar else a for f, a in zip(_inputs, given)}
+        attributes.update({f.name: out(values[:, i]) for i, f in enumerate(_results)})
+        attributes.update({w.name: out(warning_states[:, i]) for i, w in enumerate(warnings)})
+        # Each distinct mask spelt out once.
+        masks, where = np.unique(outside, return_inverse=True)
+        attributes["outside_fits"] = out(np.array([_outside_names(m) for m in masks.tolist()],
+                                                  dtype=str)[where.reshape(-1)])
+        attributes["failure"] = out(_KIND_NAMES[kinds + 1])
+        attributes["failure_field"] = out(_FIELD_NAMES[failed_fields + 1])
+        return cls(shape, attributes)
 
     def __len__(self):
         return int(np.prod(self.shape, dtype=np.int64))
@@ -216,6 +218,38 @@ class Result:
         return pd.DataFrame(data)
 
 
+_KIND_NAMES = np.array([""] + [k.name for k in failure_kinds])
+_FIELD_NAMES = np.array([""] + [f.name for f in fields])
+
+
+def _outside_names(mask):
+    return " ".join(f.name for b, f in enumerate(fields) if mask >> b & 1)
+
+
+_NO_STRIDES = (ctypes.c_int64 * len(_inputs))()
+
+
+def _calculate_one(numbers):
+    """One point from six Python numbers, without NumPy's arrays: a call from a control loop."""
+    point = (ctypes.c_double * len(_inputs))(*numbers)
+    base = ctypes.addressof(point)
+    pointers = (ctypes.c_void_p * len(_inputs))(*(base + 8 * k for k in range(len(_inputs))))
+    values = (ctypes.c_double * len(_results))()
+    states = (ctypes.c_int8 * len(warnings))()
+    outside, kind, field, failed = (ctypes.c_uint32(), ctypes.c_int32(), ctypes.c_int32(),
+                                    ctypes.c_int64())
+    _check(_lib.c3f8_calculate_many(1, pointers, _NO_STRIDES, values, states,
+                                    ctypes.byref(outside), ctypes.byref(kind),
+                                    ctypes.byref(field), ctypes.byref(failed)))
+    attributes = {f.name: np.float64(x) for f, x in zip(_inputs, numbers)}
+    attributes.update({f.name: np.float64(x) for f, x in zip(_results, values)})
+    attributes.update({w.name: np.int8(x) for w, x in zip(warnings, states)})
+    attributes["outside_fits"] = _outside_names(outside.value)
+    attributes["failure"] = str(_KIND_NAMES[kind.value + 1])
+    attributes["failure_field"] = str(_FIELD_NAMES[field.value + 1])
+    return Result((), attributes)
+
+
 def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
     """Operating points of the loop, as the window computes them.
 
@@ -226,7 +260,10 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
 
     Parameters (see c3f8calc.fields for each meaning):
     """
-    given = [_as_given(f.name, v) for f, v in zip(_inputs, (tevap, tsub, x_we, x_wy, Qw, m))]
+    raw = (tevap, tsub, x_we, x_wy, Qw, m)
+    if all(type(v) in (float, int) for v in raw):
+        return _calculate_one(raw)
+    given = [_as_given(f.name, v) for f, v in zip(_inputs, raw)]
     shape = np.broadcast_shapes(*(a.shape for a in given))
     n = int(np.prod(shape, dtype=np.int64))
     values = np.empty((n, len(_results)), dtype=np.float64)
@@ -256,7 +293,7 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
                                         kinds.ctypes.data, failed_fields.ctypes.data,
                                         ctypes.byref(failed)))
     given = [np.broadcast_to(a, shape) for a in given]
-    return Result(shape, given, values, warning_states, outside, kinds, failed_fields)
+    return Result._of_arrays(shape, given, values, warning_states, outside, kinds, failed_fields)
 
 
 def _calculate_texts(given, shape, separator, values, warning_states, outside, kinds,

@@ -1,0 +1,45 @@
+"""What the Python package costs beside the core itself, measured side by side.
+
+    C3F8CALC_LIBRARY=build/release/library/libc3f8calc.so.1 PYTHONPATH=python \\
+        python3 bench/python_bench.py build/release/bench/cli_bench [ROUNDS]
+
+1. c3f8calc.calculate over a million points (run A with Qw from 0 to 999.999 in steps of
+   0.001, as a NumPy array), against the core's own run over the same points given as texts
+   (cli_bench --core-alone), the two taken in turn;
+2. one call with scalars (float inputs, the result made, nothing shown).
+"""
+import statistics
+import subprocess
+import sys
+import time
+import timeit
+
+import numpy as np
+
+import c3f8calc
+
+
+def main():
+    cli_bench = sys.argv[1]
+    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+    loads = np.arange(1_000_000) * 0.001
+    core, package = [], []
+    for _ in range(rounds):
+        core.append(float(subprocess.run([cli_bench, "--core-alone"], check=True,
+                                         capture_output=True, text=True).stdout))
+        start = time.perf_counter()
+        result = c3f8calc.calculate(tevap=-25.0, tsub=15.0, x_we=0.1, x_wy=0.9, Qw=loads, m=10.0)
+        package.append(time.perf_counter() - start)
+        assert result.failure[0] == "" and len(result) == loads.size
+    print(f"a million points: c3f8calc.calculate {statistics.median(package):.3f} s; the core "
+          f"on texts {statistics.median(core):.3f} s; ratio "
+          f"{statistics.median(package) / statistics.median(core):.2f} (medians of {rounds})")
+    call = timeit.Timer(lambda: c3f8calc.calculate(tevap=-25.0, tsub=15.0, x_we=0.1, x_wy=0.9,
+                                                   Qw=500.0, m=10.0))
+    per_call = [min(call.repeat(repeat=1, number=1000)) / 1000 for _ in range(rounds)]
+    print(f"one call with scalars: {statistics.median(per_call) * 1e6:.1f} us "
+          f"(median of {rounds} rounds of 1000)")
+
+
+if __name__ == "__main__":
+    main()
