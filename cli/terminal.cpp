@@ -47,9 +47,11 @@ bool input_ready(std::FILE *stream)
     case FILE_TYPE_DISK:
         return true;
     case FILE_TYPE_PIPE: {
+        // Where the pipe cannot be looked into (wine's pipes from the host, a writer that has
+        // gone), the output is written first: flushing early costs a write, waiting with the
+        // output held could cost a deadlock.
         DWORD available = 0;
-        // A pipe whose writer has gone fails here: the read then returns at once.
-        return !PeekNamedPipe(handle, nullptr, 0, nullptr, &available, nullptr) || available > 0;
+        return PeekNamedPipe(handle, nullptr, 0, nullptr, &available, nullptr) && available > 0;
     }
     default:
         return false;
