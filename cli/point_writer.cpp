@@ -106,7 +106,8 @@ public:
                     b += p.record.warnings[c.of] ? "true" : "false";
                 break;
             case column_kind::outside_fits:
-                b += outside_fits_names(p.outcome);
+                if (p.outcome.outside_fits.any())
+                    b += outside_fits_names(p.outcome);
                 break;
             case column_kind::failure:
                 if (p.outcome.failure)
@@ -127,8 +128,9 @@ private:
     // Quoted where the cell holds the delimiter, a quote or a line end, as RFC 4180 asks.
     void cell(std::string &b, std::string_view text) const
     {
-        const bool quoted = text.find_first_of(m_quoted) != std::string_view::npos ||
-                            text.find(m_delimiter) != std::string_view::npos;
+        const bool quoted = std::any_of(text.begin(), text.end(), [this](char c) {
+            return c == m_delimiter || c == '"' || c == '\r' || c == '\n';
+        });
         if (!quoted) {
             b += text;
             return;
@@ -144,7 +146,6 @@ private:
 
     output_sink &m_out;
     char m_delimiter;
-    std::string_view m_quoted = "\"\r\n";
     result_texts m_results;
 };
 
