@@ -11,6 +11,7 @@ fails gives NaN where it stopped and names its failure; it never raises.
 array(['490.7', '-9.3'], dtype='<U5')
 """
 import ctypes
+import threading
 from collections import namedtuple
 
 import numpy as np
@@ -226,27 +227,41 @@ def _outside_names(mask):
     return " ".join(f.name for b, f in enumerate(fields) if mask >> b & 1)
 
 
-_NO_STRIDES = (ctypes.c_int64 * len(_inputs))()
+class _OnePoint(threading.local):
+    """The C call's storage for one point, made once for each thread that calls."""
+
+    def __init__(self):
+        self.point = (ctypes.c_double * len(_inputs))()
+        base = ctypes.addressof(self.point)
+        self.pointers = (ctypes.c_void_p * len(_inputs))(
+            *(base + ctypes.sizeof(ctypes.c_double) * k for k in range(len(_inputs))))
+        self.strides = (ctypes.c_int64 * len(_inputs))()  # all 0: one point
+        self.values = (ctypes.c_double * len(_results))()
+        self.states = (ctypes.c_int8 * len(warnings))()
+        self.outside, self.kind, self.field, self.failed = (
+            ctypes.c_uint32(), ctypes.c_int32(), ctypes.c_int32(), ctypes.c_int64())
+        self.arguments = (1, self.pointers, self.strides, self.values, self.states,
+                          ctypes.byref(self.outside), ctypes.byref(self.kind),
+                          ctypes.byref(self.field), ctypes.byref(self.failed))
+
+
+_one_point = _OnePoint()
+_KIND_LIST = _KIND_NAMES.tolist()
+_FIELD_LIST = _FIELD_NAMES.tolist()
 
 
 def _calculate_one(numbers):
     """One point from six Python numbers, without NumPy's arrays: a call from a control loop."""
-    point = (ctypes.c_double * len(_inputs))(*numbers)
-    base = ctypes.addressof(point)
-    pointers = (ctypes.c_void_p * len(_inputs))(*(base + 8 * k for k in range(len(_inputs))))
-    values = (ctypes.c_double * len(_results))()
-    states = (ctypes.c_int8 * len(warnings))()
-    outside, kind, field, failed = (ctypes.c_uint32(), ctypes.c_int32(), ctypes.c_int32(),
-                                    ctypes.c_int64())
-    _check(_lib.c3f8_calculate_many(1, pointers, _NO_STRIDES, values, states,
-                                    ctypes.byref(outside), ctypes.byref(kind),
-                                    ctypes.byref(field), ctypes.byref(failed)))
+    one = _one_point
+    one.point[:] = numbers
+    _check(_lib.c3f8_calculate_many(*one.arguments))
     attributes = {f.name: np.float64(x) for f, x in zip(_inputs, numbers)}
-    attributes.update({f.name: np.float64(x) for f, x in zip(_results, values)})
-    attributes.update({w.name: np.int8(x) for w, x in zip(warnings, states)})
-    attributes["outside_fits"] = _outside_names(outside.value)
-    attributes["failure"] = str(_KIND_NAMES[kind.value + 1])
-    attributes["failure_field"] = str(_FIELD_NAMES[field.value + 1])
+    attributes.update({f.name: np.float64(x) for f, x in zip(_results, one.values)})
+    attributes.update({w.name: np.int8(x) for w, x in zip(warnings, one.states)})
+    mask = one.outside.value
+    attributes["outside_fits"] = _outside_names(mask) if mask else ""
+    attributes["failure"] = _KIND_LIST[one.kind.value + 1]
+    attributes["failure_field"] = _FIELD_LIST[one.field.value + 1]
     return Result((), attributes)
 
 
