@@ -56,7 +56,7 @@ public:
         const double value = m_inputs[index(f)];
         if (!std::isfinite(value))
             return std::nullopt; // "inf" and "nan" do not read as numbers
-        return value; // the value that its shortest text ("-0" for -0.0) reads as
+        return value;            // the value that its shortest text ("-0" for -0.0) reads as
     }
     std::optional<double> shown(field f) const
     {

@@ -1,6 +1,7 @@
 // Arbitrary bytes into the C library's one-point entry point: six input texts, a separator and a
-// buffer size. Whatever they hold, the call returns a status and never writes past the
-// caller's storage; a run that completes gives the texts of the core's own run.
+// buffer size. Whatever they hold, the call returns a status, never writes past the caller's
+// storage and says truly what a buffer too small needs; every result it writes has its value,
+// and no text shows an infinite or undefined number.
 #include "c3f8calc.h"
 
 #include <cmath>
@@ -32,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<char> texts(static_cast<std::size_t>(capacity) * C3F8_RESULT_COUNT);
     c3f8_outcome outcome;
     std::int64_t needed = -1;
-    const c3f8_status status = c3f8_calculate(inputs, parts[0].c_str(), texts.data(), capacity,
-                                              &outcome, &needed);
+    const c3f8_status status =
+        c3f8_calculate(inputs, parts[0].c_str(), texts.data(), capacity, &outcome, &needed);
     if (status == C3F8_ERROR_BUFFER_TOO_SMALL && (needed <= capacity || needed > C3F8_TEXT_MAX))
         std::abort();
     if (status != C3F8_OK)

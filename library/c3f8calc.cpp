@@ -55,6 +55,8 @@ bool valid_separator(const char *separator)
 // Copies text with its NUL into capacity bytes at out, or says how many it needs.
 c3f8_status copy_text(const std::string &text, char *out, int64_t capacity, int64_t *needed)
 {
+    if (!out && capacity > 0)
+        return C3F8_ERROR_NULL_POINTER;
     const auto size = static_cast<int64_t>(text.size()) + 1;
     if (size > capacity) {
         if (needed)
@@ -127,7 +129,7 @@ c3f8_status c3f8_version(const char **version)
 }
 
 c3f8_status c3f8_counts(int32_t *fields, int32_t *warnings, int32_t *failure_kinds,
-                        int32_t *columns)
+                        int32_t *column_total)
 {
     if (fields)
         *fields = static_cast<int32_t>(field_count);
@@ -135,8 +137,8 @@ c3f8_status c3f8_counts(int32_t *fields, int32_t *warnings, int32_t *failure_kin
         *warnings = static_cast<int32_t>(warning_count);
     if (failure_kinds)
         *failure_kinds = static_cast<int32_t>(error_kind_count);
-    if (columns)
-        *columns = static_cast<int32_t>(column_count);
+    if (column_total)
+        *column_total = static_cast<int32_t>(column_count);
     return C3F8_OK;
 }
 
@@ -241,7 +243,7 @@ c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT], const cha
                            int64_t *needed)
 {
     return guarded([&] {
-        if (any_null(inputs, separator, texts, outcome))
+        if (any_null(inputs, separator, outcome) || (!texts && text_capacity > 0))
             return C3F8_ERROR_NULL_POINTER;
         for (std::size_t i = 0; i < input_count; ++i)
             if (!inputs[i])
@@ -310,11 +312,26 @@ c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C3F8_INPUT
     });
 }
 
+c3f8_status c3f8_read_number(const char *text, const char *separator, double *value,
+                             int32_t *readable)
+{
+    return guarded([&] {
+        if (any_null(text, separator, value, readable))
+            return C3F8_ERROR_NULL_POINTER;
+        if (!valid_separator(separator))
+            return C3F8_ERROR_BAD_SEPARATOR;
+        const auto read = text_to_number(text, separator);
+        *value = read.value_or(not_reached);
+        *readable = read.has_value() ? 1 : 0;
+        return C3F8_OK;
+    });
+}
+
 c3f8_status c3f8_format_result(int32_t f, double value, const char *separator, char *text,
                                int64_t capacity, int64_t *needed)
 {
     return guarded([&] {
-        if (any_null(separator, text))
+        if (!separator)
             return C3F8_ERROR_NULL_POINTER;
         if (f < static_cast<int32_t>(input_count) || f >= static_cast<int32_t>(field_count))
             return C3F8_ERROR_BAD_INDEX;
@@ -333,8 +350,6 @@ c3f8_status c3f8_failure_message(int32_t kind, int32_t f, char *text, int64_t ca
                                  int64_t *needed)
 {
     return guarded([&] {
-        if (!text)
-            return C3F8_ERROR_NULL_POINTER;
         if (kind < 0 || kind >= static_cast<int32_t>(error_kind_count) || f < 0 ||
             f >= static_cast<int32_t>(field_count))
             return C3F8_ERROR_BAD_INDEX;

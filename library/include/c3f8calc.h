@@ -51,14 +51,14 @@ extern "C" {
 
 typedef int32_t c3f8_status;
 #define C3F8_OK 0
-#define C3F8_ERROR_NULL_POINTER 1   /* a pointer that must not be null is null */
-#define C3F8_ERROR_BAD_INDEX 2      /* a field, warning, kind or column number out of range */
-#define C3F8_ERROR_BAD_COUNT 3      /* a negative number of points or capacity */
-#define C3F8_ERROR_BAD_SEPARATOR 4  /* empty, too long, or holding a digit, sign, blank, e or E */
+#define C3F8_ERROR_NULL_POINTER 1     /* a pointer that must not be null is null */
+#define C3F8_ERROR_BAD_INDEX 2        /* a field, warning, kind or column number out of range */
+#define C3F8_ERROR_BAD_COUNT 3        /* a negative number of points or capacity */
+#define C3F8_ERROR_BAD_SEPARATOR 4    /* empty, too long, or holding a digit, sign, blank, e or E */
 #define C3F8_ERROR_BUFFER_TOO_SMALL 5 /* *needed says how many bytes a buffer must have */
 #define C3F8_ERROR_OUT_OF_MEMORY 6
-#define C3F8_ERROR_INTERNAL 7       /* a fault of the library: please report it */
-#define C3F8_ERROR_BAD_VALUE 8      /* an infinite or NaN value where a finite one is needed */
+#define C3F8_ERROR_INTERNAL 7  /* a fault of the library: please report it */
+#define C3F8_ERROR_BAD_VALUE 8 /* an infinite or NaN value where a finite one is needed */
 
 /* The kinds of column in c3f8calc-cli's output (c3f8_column). */
 #define C3F8_COLUMN_FIELD 0         /* of: the field */
@@ -78,7 +78,8 @@ C3F8_API c3f8_status c3f8_version(const char **version);
 C3F8_API c3f8_status c3f8_counts(int32_t *fields, int32_t *warnings, int32_t *failure_kinds,
                                  int32_t *columns);
 
-typedef struct c3f8_field_info {
+typedef struct c3f8_field_info
+{
     const char *name;    /* the object name, as an option and a column are named: "dHg" */
     const char *caption; /* as the window's labels read, UTF-8: "\xce\x94Hg" */
     const char *unit;    /* "C", "bar abs", "kJ/kg", "g/s", "W", or "" for none */
@@ -115,12 +116,13 @@ C3F8_API c3f8_status c3f8_hvap(double p, double *H);
 C3F8_API c3f8_status c3f8_tliq(double H, double *t);
 
 /* What one point's run gave besides its texts. */
-typedef struct c3f8_outcome {
-    double values[C3F8_RESULT_COUNT];     /* unrounded; NaN where the run stopped before */
-    int8_t warnings[C3F8_WARNING_COUNT];  /* 1 shown, 0 hidden, -1 not decided (stopped) */
-    int32_t failure_kind;                 /* the kind of failure; -1 where the run completed */
-    int32_t failure_field;                /* the field it names; -1 where none */
-    uint32_t outside_fits;                /* bit i set: field i lies outside the trusted range */
+typedef struct c3f8_outcome
+{
+    double values[C3F8_RESULT_COUNT];    /* unrounded; NaN where the run stopped before */
+    int8_t warnings[C3F8_WARNING_COUNT]; /* 1 shown, 0 hidden, -1 not decided (stopped) */
+    int32_t failure_kind;                /* the kind of failure; -1 where the run completed */
+    int32_t failure_field;               /* the field it names; -1 where none */
+    uint32_t outside_fits;               /* bit i set: field i lies outside the trusted range */
 } c3f8_outcome;
 
 /* One point as the window runs it from an empty window: inputs holds the six texts as typed
@@ -128,7 +130,8 @@ typedef struct c3f8_outcome {
  * UTF-8, at most C3F8_SEPARATOR_MAX). texts receives the twelve result texts, result i at
  * texts + i * text_capacity, "" for a result not reached; outcome the rest. A text_capacity of
  * C3F8_TEXT_MAX is always enough; a smaller one that does not hold every text gives
- * C3F8_ERROR_BUFFER_TOO_SMALL with *needed set (needed may be null otherwise). A failure of the
+ * C3F8_ERROR_BUFFER_TOO_SMALL with *needed set (needed may be null otherwise); texts may be
+ * null with a text_capacity of 0, to ask for the size. A failure of the
  * run (an input that is no number, a division by zero, an overflow) is no error: it is told
  * in outcome. */
 C3F8_API c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT],
@@ -142,21 +145,28 @@ C3F8_API c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT],
  * values[j * C3F8_RESULT_COUNT + i] (NaN where not reached), warnings[j * C3F8_WARNING_COUNT +
  * w] (1, 0, -1), outside_fits[j], failure_kinds[j] and failure_fields[j] (-1 where none).
  * *failed: how many points failed. One point's failure never stops the others. With n == 0
- * the arrays may be null. */
+ * the arrays may be null. Should memory run out (C3F8_ERROR_OUT_OF_MEMORY), the points before
+ * the one it ran out at are filled. */
 C3F8_API c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C3F8_INPUT_COUNT],
                                          const int64_t strides[C3F8_INPUT_COUNT], double *values,
                                          int8_t *warnings, uint32_t *outside_fits,
                                          int32_t *failure_kinds, int32_t *failure_fields,
                                          int64_t *failed);
 
+/* *value: text read as the window reads a field (an optional sign, digits, separator and an
+ * exponent, blanks around); *readable: 1, or 0 where it is no number (then *value is NaN). */
+C3F8_API c3f8_status c3f8_read_number(const char *text, const char *separator, double *value,
+                                      int32_t *readable);
+
 /* The text that result field field shows for value, as the window writes it; value must be
  * finite (C3F8_ERROR_BAD_VALUE), field a result (C3F8_ERROR_BAD_INDEX). */
 C3F8_API c3f8_status c3f8_format_result(int32_t field, double value, const char *separator,
                                         char *text, int64_t capacity, int64_t *needed);
 
-/* The window's message for a failure of kind naming field, two lines in UTF-8. */
-C3F8_API c3f8_status c3f8_failure_message(int32_t kind, int32_t field, char *text,
-                                          int64_t capacity, int64_t *needed);
+/* The window's message for a failure of kind naming field, two lines in UTF-8. Here too, and
+ * in c3f8_format_result, text may be null with a capacity of 0, to ask for the size. */
+C3F8_API c3f8_status c3f8_failure_message(int32_t kind, int32_t field, char *text, int64_t capacity,
+                                          int64_t *needed);
 
 #ifdef __cplusplus
 }

@@ -116,36 +116,45 @@ def tliq(H):
     return _fit(_lib.c3f8_tliq, H)
 
 
-def _is_text(value):
-    return isinstance(value, (str, bytes)) or (
-        isinstance(value, np.ndarray) and value.dtype.kind in "USO") or (
-        isinstance(value, (list, tuple)) and np.asarray(value).dtype.kind in "USO")
-
-
 def _as_given(name, value):
-    if isinstance(value, dict) or value is None:
-        raise TypeError(f"{name} must be a number, a text or an array of them, "
-                        f"not {type(value).__name__}")
-    if _is_text(value):
-        array = np.asarray(value, dtype=object)
+    """An input as an array of its own: float64 for numbers, objects for texts."""
+    if isinstance(value, (str, bytes)):
+        return np.array(value, dtype=object)
+    try:
+        array = np.array(value)
+    except (TypeError, ValueError) as error:
+        raise ValueError(f"{name}: {error}") from None
+    if array.dtype.kind in "iuf":
+        return array.astype(np.float64)
+    if array.dtype.kind in "USOT":
+        array = array.astype(object)
         for item in array.flat:
-            if not isinstance(item, (str, bytes, int, float, np.number)) or isinstance(item, bool):
+            if isinstance(item, bool) or not isinstance(item, (str, bytes, int, float,
+                                                               np.integer, np.floating)):
                 raise TypeError(f"{name} holds {item!r}, neither a number nor a text")
         return array
-    try:
-        return np.asarray(value, dtype=np.float64)
-    except (TypeError, ValueError) as error:
-        raise TypeError(f"{name} must be a number, a text or an array of them: {error}") \
-            from None
+    raise TypeError(f"{name} must be numbers or texts, not {array.dtype}")
 
 
 def _text_of(item, separator):
-    if isinstance(item, bytes):
-        return item
     if isinstance(item, str):
-        return item.encode()
+        item = item.encode()
+    if isinstance(item, bytes):
+        # The C text ends at a NUL; a byte no number has in its place keeps the rest unreadable.
+        return item.replace(b"\0", b"\x7f")
+    if isinstance(item, (int, np.integer)):
+        return str(int(item)).encode()
     # A number as its shortest text, which reads back to it ("nan" and "inf" do not read).
     return repr(float(item)).replace(".", separator).encode()
+
+
+def read_number(text, decimal_comma=False):
+    """text read as the window reads a field; NaN where it is no number."""
+    value, readable = ctypes.c_double(), ctypes.c_int32()
+    _check(_lib.c3f8_read_number(_text_of(text, "," if decimal_comma else "."),
+                                 b"," if decimal_comma else b".", ctypes.byref(value),
+                                 ctypes.byref(readable)))
+    return value.value
 
 
 class Result:
@@ -154,6 +163,8 @@ class Result:
     point stopped before them); Ostrzezenie and m_warn are int8 (1 shown, 0 hidden, -1 not
     decided); outside_fits, failure and failure_field are texts ("" where none). Scalars in
     give scalars out."""
+
+    _decimal_comma = False  # how the texts among the inputs were read
 
     def __init__(self, shape, attributes):
         self.shape = shape
@@ -308,7 +319,10 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
                                         kinds.ctypes.data, failed_fields.ctypes.data,
                                         ctypes.byref(failed)))
     given = [np.broadcast_to(a, shape) for a in given]
-    return Result._of_arrays(shape, given, values, warning_states, outside, kinds, failed_fields)
+    result = Result._of_arrays(shape, given, values, warning_states, outside, kinds,
+                               failed_fields)
+    result._decimal_comma = decimal_comma
+    return result
 
 
 def _calculate_texts(given, shape, separator, values, warning_states, outside, kinds,

@@ -47,6 +47,7 @@ _PROTOTYPES = {
     "c3f8_tliq": [ctypes.c_double, ctypes.POINTER(ctypes.c_double)],
     "c3f8_calculate": [_p, _str, _p, _i64, _p, _p],
     "c3f8_calculate_many": [_i64, _p, _p, _p, _p, _p, _p, _p, ctypes.POINTER(_i64)],
+    "c3f8_read_number": [_str, _str, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(_i32)],
     "c3f8_format_result": [_i32, ctypes.c_double, _str, _p, _i64, _p],
     "c3f8_failure_message": [_i32, _i32, _p, _i64, _p],
 }

@@ -33,17 +33,21 @@ def plot_ph(result, ax=None):
     ax.set_xlabel("H [kJ/kg]")
     ax.set_ylabel("p [bar abs]")
 
-    flat = {name: np.asarray(getattr(result, name), dtype=float).reshape(-1)
+    flat = {name: np.asarray(getattr(result, name)).reshape(-1)
             for name in ("tevap", "tsub", "Hliq_sat", "Hvap_sat", "Hwe_cap", "Hx_we", "Hx_wy")}
     one = n == 1
     for j in range(n):
         point = {name: values[j] for name, values in flat.items()}
         if np.isnan(point["Hx_wy"]):
             continue  # the point stopped before its states were known
+        # The temperatures as the run read them, from texts where they were given so.
+        tevap, tsub = (c3f8calc.read_number(point[name], result._decimal_comma)
+                       if isinstance(point[name], (str, bytes)) else float(point[name])
+                       for name in ("tevap", "tsub"))
         colour = "green" if one else f"C{j % 10}"
         # The enthalpies are computed at the working pressure, 0.0172 bar above pevap.
-        working = float(c3f8calc.psat(point["tevap"]))
-        arriving = float(c3f8calc.psat(point["tsub"]))
+        working = float(c3f8calc.psat(tevap))
+        arriving = float(c3f8calc.psat(tsub))
         ax.plot([point["Hliq_sat"], point["Hvap_sat"]], [working, working], color=colour,
                 linewidth=2, label=LABELS["isobar"] if one else f"point {j}")
         ax.plot([point["Hwe_cap"], point["Hwe_cap"]], [arriving, working], color=colour,

@@ -60,13 +60,13 @@ struct many_points
         outside.assign(n, 0);
         kinds.assign(n, 0);
         fields.assign(n, 0);
-        const double *columns[C3F8_INPUT_COUNT];
+        const double *pointers[C3F8_INPUT_COUNT];
         int64_t strides[C3F8_INPUT_COUNT];
         for (std::size_t i = 0; i < input_count; ++i) {
-            columns[i] = inputs[i].data();
+            pointers[i] = inputs[i].data();
             strides[i] = sizeof(double);
         }
-        return c3f8_calculate_many(n, columns, strides, values.data(), warnings.data(),
+        return c3f8_calculate_many(n, pointers, strides, values.data(), warnings.data(),
                                    outside.data(), kinds.data(), fields.data(), &failed);
     }
 };
@@ -241,6 +241,14 @@ TEST(Library, RefusesBadArgumentsWithAStatus)
     EXPECT_EQ(needed, 6);
     EXPECT_EQ(std::count(buffer.begin(), buffer.end(), 'x'), std::ssize(buffer));
     EXPECT_EQ(c3f8_calculate(inputs, ".", buffer.data(), 6, &outcome, &needed), C3F8_OK);
+    EXPECT_EQ(c3f8_calculate(inputs, ".", nullptr, 0, &outcome, &needed),
+              C3F8_ERROR_BUFFER_TOO_SMALL); // asking for the size
+    double read = 0;
+    int32_t readable = -1;
+    EXPECT_EQ(c3f8_read_number(" -0,5e1 ", ",", &read, &readable), C3F8_OK);
+    EXPECT_EQ(read, -5.0);
+    EXPECT_EQ(c3f8_read_number("0.5", ",", &read, &readable), C3F8_OK);
+    EXPECT_EQ(readable, 0);
 
     c3f8_field_info info;
     const char *name = nullptr, *text = nullptr;
@@ -284,18 +292,18 @@ TEST(Library, GivesTheSameFromSeveralThreadsAtOnce)
         sweep[j] = -60.0 + 0.001 * double(j);
     const double fixed[input_count] = {-25, 15, 0.1, 0.9, 500, 10};
     const auto run = [&](std::size_t swept, std::vector<double> &values) {
-        const double *columns[C3F8_INPUT_COUNT];
+        const double *pointers[C3F8_INPUT_COUNT];
         int64_t strides[C3F8_INPUT_COUNT] = {};
         for (std::size_t i = 0; i < input_count; ++i)
-            columns[i] = &fixed[i];
-        columns[swept] = sweep.data();
+            pointers[i] = &fixed[i];
+        pointers[swept] = sweep.data();
         strides[swept] = sizeof(double);
         values.assign(n * C3F8_RESULT_COUNT, 0);
         std::vector<int8_t> warnings(n * C3F8_WARNING_COUNT);
         std::vector<uint32_t> outside(n);
         std::vector<int32_t> kinds(n), fields(n);
         int64_t failed = 0;
-        return c3f8_calculate_many(n, columns, strides, values.data(), warnings.data(),
+        return c3f8_calculate_many(n, pointers, strides, values.data(), warnings.data(),
                                    outside.data(), kinds.data(), fields.data(), &failed);
     };
     std::vector<double> serial[2], parallel[2];

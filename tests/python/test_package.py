@@ -48,12 +48,13 @@ def test_arrays_broadcast_and_equal_their_points_one_by_one():
 
 
 def test_a_failing_point_spoils_no_neighbour():
-    r = c3f8calc.calculate(**{**RUN_A, "Qw": [500, math.nan, 500, "abc", math.inf],
-                              "x_wy": [0.9, 0.9, 0.1, 0.9, 0.9]})
-    assert list(r.failure) == ["", "conversion", "division_by_zero", "conversion", "conversion"]
-    assert list(r.failure_field) == ["", "Qw", "m_opt", "Qw", "Qw"]
+    r = c3f8calc.calculate(**{**RUN_A, "Qw": [500, math.nan, 500, "abc", math.inf, "5\x000"],
+                              "x_wy": [0.9, 0.9, 0.1, 0.9, 0.9, 0.9]})
+    assert list(r.failure) == ["", "conversion", "division_by_zero", "conversion", "conversion",
+                               "conversion"]
+    assert list(r.failure_field) == ["", "Qw", "m_opt", "Qw", "Qw", "Qw"]
     assert np.isnan(r.m_opt[1]) and not np.isnan(r.x_we2[1])
-    assert list(r.m_warn) == [0, -1, -1, -1, -1]
+    assert list(r.m_warn) == [0, -1, -1, -1, -1, -1]
     assert r.shown("m_opt")[1] == "" and r.shown("m_opt")[0] == "6.13"
 
 
@@ -81,8 +82,9 @@ def test_shown_and_pandas_equal_the_command_lines_csv(cli):
 def test_what_it_refuses():
     with pytest.raises(TypeError):
         c3f8calc.calculate(**RUN_A, T=1)
-    with pytest.raises(TypeError):
-        c3f8calc.calculate(**{**RUN_A, "m": {"flow": 10}})
+    for wrong in ({"flow": 10}, True, [1j]):
+        with pytest.raises(TypeError):
+            c3f8calc.calculate(**{**RUN_A, "m": wrong})
     with pytest.raises(ValueError):
         c3f8calc.calculate(**RUN_A).shown("tevap")
     with pytest.raises(ValueError):
@@ -109,3 +111,12 @@ def test_the_plot_draws_the_results_and_the_fits():
                           [[r.Hwe_cap, working], [r.Hx_we, working], [r.Hx_wy, working]])
     assert ax.get_yscale() == "log"
     assert {text.get_text() for text in ax.texts} >= {"\u0394Hg", "\u0394Hw", "T_subcool"}
+
+
+def test_the_plot_reads_texts_as_the_run_did():
+    pytest.importorskip("matplotlib")
+    r = c3f8calc.calculate(tevap=["-25,0", "x"], tsub="15", x_we="0,1", x_wy="0,9", Qw="500",
+                           m="10", decimal_comma=True)
+    lines = {line.get_label(): line for line in c3f8calc.plot_ph(r).get_lines()}
+    assert lines["point 0"].get_ydata()[0] == c3f8calc.psat(-25)
+    assert "point 1" not in lines  # it stopped at its first input
