@@ -39,6 +39,12 @@ template <class Body> c3f8_status guarded(Body body) noexcept
     }
 }
 
+// Whether i numbers one of count entries.
+bool within(int32_t i, std::size_t count)
+{
+    return i >= 0 && static_cast<std::size_t>(i) < count;
+}
+
 template <class... Pointers> bool any_null(Pointers... pointers)
 {
     return ((pointers == nullptr) || ...);
@@ -146,7 +152,7 @@ c3f8_status c3f8_field(int32_t f, c3f8_field_info *info)
 {
     if (!info)
         return C3F8_ERROR_NULL_POINTER;
-    if (f < 0 || f >= static_cast<int32_t>(field_count))
+    if (!within(f, field_count))
         return C3F8_ERROR_BAD_INDEX;
     // The catalogue's texts are whole literals, so each ends in a NUL.
     const field_row &r = field_table[static_cast<std::size_t>(f)];
@@ -177,7 +183,7 @@ c3f8_status c3f8_warning(int32_t w, const char **name, const char **caption)
 {
     if (any_null(name, caption))
         return C3F8_ERROR_NULL_POINTER;
-    if (w < 0 || w >= static_cast<int32_t>(warning_count))
+    if (!within(w, warning_count))
         return C3F8_ERROR_BAD_INDEX;
     *name = warning_table[static_cast<std::size_t>(w)].name.data();
     *caption = warning_table[static_cast<std::size_t>(w)].caption.data();
@@ -188,7 +194,7 @@ c3f8_status c3f8_failure_kind(int32_t kind, const char **name, const char **mess
 {
     if (any_null(name, message))
         return C3F8_ERROR_NULL_POINTER;
-    if (kind < 0 || kind >= static_cast<int32_t>(error_kind_count))
+    if (!within(kind, error_kind_count))
         return C3F8_ERROR_BAD_INDEX;
     *name = error_kind_table[static_cast<std::size_t>(kind)].name.data();
     *message = error_kind_table[static_cast<std::size_t>(kind)].message.data();
@@ -199,7 +205,7 @@ c3f8_status c3f8_column(int32_t c, const char **name, int32_t *kind, int32_t *of
 {
     if (any_null(name, kind, of))
         return C3F8_ERROR_NULL_POINTER;
-    if (c < 0 || c >= static_cast<int32_t>(column_count))
+    if (!within(c, column_count))
         return C3F8_ERROR_BAD_INDEX;
     const column &col = columns[static_cast<std::size_t>(c)];
     *name = col.name.data();
@@ -333,7 +339,7 @@ c3f8_status c3f8_format_result(int32_t f, double value, const char *separator, c
     return guarded([&] {
         if (!separator)
             return C3F8_ERROR_NULL_POINTER;
-        if (f < static_cast<int32_t>(input_count) || f >= static_cast<int32_t>(field_count))
+        if (!within(f, field_count) || is_input(static_cast<field>(f)))
             return C3F8_ERROR_BAD_INDEX;
         if (capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
@@ -350,8 +356,7 @@ c3f8_status c3f8_failure_message(int32_t kind, int32_t f, char *text, int64_t ca
                                  int64_t *needed)
 {
     return guarded([&] {
-        if (kind < 0 || kind >= static_cast<int32_t>(error_kind_count) || f < 0 ||
-            f >= static_cast<int32_t>(field_count))
+        if (!within(kind, error_kind_count) || !within(f, field_count))
             return C3F8_ERROR_BAD_INDEX;
         if (capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
