@@ -285,6 +285,7 @@ TEST(CommandLine, RefusesWhatItCannotWorkWith)
         {from_file("tevap,note\n1,a\0b\n"s), "line 2, column 2: a NUL byte"},
         {from_file("tevap\n\"1\n"), "line 2, column 1: a quoted cell is not closed"},
         {from_file("tevap\n1\"\n"), "line 2, column 1: a quote stands inside"},
+        {from_file("tevap\n\"1\"x\n"), "line 2, column 1: text follows the closing quote"},
         {from_file("tevap\n" + std::string((1 << 20) + 1, '1') + "\n"), "longer than a mebibyte"},
         {from_file("tevap\n" + std::string(4096, ',') + "\n"), "line 2, column 4097: a record"},
     };
@@ -521,4 +522,6 @@ TEST(CommandLine, ShowsOnePointAsTheWindowLabelsIt)
     option(hot, field::tevap) = "100";
     EXPECT_EQ(lines(run(joined(hot, {"--format", "table"})).out).at(result_count + 1),
               "outside the fits' trusted range (-45 to +30 C): tevap Tlsub_max");
+    EXPECT_NE(run(joined(hot, {"--format", "json"})).out.find(R"(["tevap","Tlsub_max"])"),
+              std::string::npos);
 }
