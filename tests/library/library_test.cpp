@@ -250,9 +250,27 @@ TEST(Library, RefusesBadArgumentsWithAStatus)
     EXPECT_EQ(c3f8_read_number("0.5", ",", &read, &readable), C3F8_OK);
     EXPECT_EQ(readable, 0);
 
+    // A separator may be as long as C3F8_SEPARATOR_MAX bytes.
+    EXPECT_EQ(c3f8_calculate(inputs, "abcdfghi", buffer.data(), C3F8_TEXT_MAX, &outcome, nullptr),
+              C3F8_OK);
+    const char *missing[C3F8_INPUT_COUNT] = {inputs[0], inputs[1], inputs[2],
+                                             inputs[3], inputs[4], nullptr};
+    EXPECT_EQ(c3f8_calculate(missing, ".", buffer.data(), C3F8_TEXT_MAX, &outcome, nullptr),
+              C3F8_ERROR_NULL_POINTER);
+
     c3f8_field_info info;
     const char *name = nullptr, *text = nullptr;
     int32_t kind = 0, of = 0;
+    ASSERT_EQ(c3f8_field(int32_t(index(field::pevap)), &info), C3F8_OK);
+    EXPECT_EQ(info.is_input * 10 + info.decimals, 3);
+    ASSERT_EQ(c3f8_field(int32_t(index(field::m)), &info), C3F8_OK);
+    EXPECT_EQ(info.is_input * 10 + info.decimals, 9);
+    ASSERT_EQ(c3f8_version(&name), C3F8_OK);
+    EXPECT_STREQ(name, "1.00");
+    EXPECT_EQ(c3f8_version(nullptr), C3F8_ERROR_NULL_POINTER);
+    ASSERT_EQ(c3f8_warning(1, &name, &text), C3F8_OK);
+    EXPECT_STREQ(name, "m_warn");
+    EXPECT_EQ(c3f8_warning(0, nullptr, &text), C3F8_ERROR_NULL_POINTER);
     EXPECT_EQ(c3f8_field(C3F8_FIELD_COUNT, &info), C3F8_ERROR_BAD_INDEX);
     EXPECT_EQ(c3f8_field(-1, &info), C3F8_ERROR_BAD_INDEX);
     EXPECT_EQ(c3f8_field(0, nullptr), C3F8_ERROR_NULL_POINTER);
@@ -269,6 +287,9 @@ TEST(Library, RefusesBadArgumentsWithAStatus)
               C3F8_ERROR_BUFFER_TOO_SMALL);
     EXPECT_EQ(needed, 9); // "1234,500"
     EXPECT_EQ(c3f8_failure_message(0, C3F8_FIELD_COUNT, small, 8, nullptr), C3F8_ERROR_BAD_INDEX);
+    EXPECT_EQ(c3f8_failure_message(0, 0, small, -1, nullptr), C3F8_ERROR_BAD_COUNT);
+    EXPECT_EQ(c3f8_format_result(int32_t(index(field::pevap)), 1.0, ".", nullptr, 5, nullptr),
+              C3F8_ERROR_NULL_POINTER);
     int64_t failed = 0;
     EXPECT_EQ(c3f8_calculate_many(-1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                   &failed),
@@ -278,6 +299,16 @@ TEST(Library, RefusesBadArgumentsWithAStatus)
               C3F8_OK);
     EXPECT_EQ(c3f8_calculate_many(1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                   &failed),
+              C3F8_ERROR_NULL_POINTER);
+    const double x = 1.0;
+    const double *one_null[C3F8_INPUT_COUNT] = {&x, &x, &x, &x, &x, nullptr};
+    const int64_t no_strides[C3F8_INPUT_COUNT] = {};
+    double values[C3F8_RESULT_COUNT];
+    int8_t warnings[C3F8_WARNING_COUNT];
+    uint32_t outside = 0;
+    int32_t failure_kind = 0, failure_field = 0;
+    EXPECT_EQ(c3f8_calculate_many(1, one_null, no_strides, values, warnings, &outside,
+                                  &failure_kind, &failure_field, &failed),
               C3F8_ERROR_NULL_POINTER);
     EXPECT_STREQ(c3f8_status_text(C3F8_ERROR_BUFFER_TOO_SMALL), "a text buffer is too small");
     EXPECT_STREQ(c3f8_status_text(99), "unknown status");
