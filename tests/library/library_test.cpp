@@ -253,8 +253,8 @@ TEST(Library, RefusesBadArgumentsWithAStatus)
     // A separator may be as long as C3F8_SEPARATOR_MAX bytes.
     EXPECT_EQ(c3f8_calculate(inputs, "abcdfghi", buffer.data(), C3F8_TEXT_MAX, &outcome, nullptr),
               C3F8_OK);
-    const char *missing[C3F8_INPUT_COUNT] = {inputs[0], inputs[1], inputs[2],
-                                             inputs[3], inputs[4], nullptr};
+    const char *missing[C3F8_INPUT_COUNT] = {nullptr,   inputs[1], inputs[2],
+                                             inputs[3], inputs[4], inputs[5]};
     EXPECT_EQ(c3f8_calculate(missing, ".", buffer.data(), C3F8_TEXT_MAX, &outcome, nullptr),
               C3F8_ERROR_NULL_POINTER);
 
@@ -301,7 +301,7 @@ TEST(Library, RefusesBadArgumentsWithAStatus)
                                   &failed),
               C3F8_ERROR_NULL_POINTER);
     const double x = 1.0;
-    const double *one_null[C3F8_INPUT_COUNT] = {&x, &x, &x, &x, &x, nullptr};
+    const double *one_null[C3F8_INPUT_COUNT] = {nullptr, &x, &x, &x, &x, &x};
     const int64_t no_strides[C3F8_INPUT_COUNT] = {};
     double values[C3F8_RESULT_COUNT];
     int8_t warnings[C3F8_WARNING_COUNT];
