@@ -12,11 +12,6 @@ namespace c3f8::cli {
 
 namespace {
 
-std::string points_text(std::uint64_t n)
-{
-    return std::to_string(n) + (n == 1 ? " point" : " points");
-}
-
 int cannot_write(const program_streams &streams, const output_failed &failed)
 {
     std::fprintf(streams.err, "c3f8calc-cli: cannot write the output: %s\n",
@@ -82,9 +77,9 @@ int run_program(int argc, const char *const argv[], const program_streams &strea
         }
         std::fprintf(streams.err, "c3f8calc-cli: %s\n", e.what());
         if (written)
-            std::fprintf(
-                streams.err, "c3f8calc-cli: stopped there; %s written\n",
-                (points_text(counts.points) + (counts.points == 1 ? " was" : " were")).c_str());
+            std::fprintf(streams.err, "c3f8calc-cli: stopped there; %llu %s written\n",
+                         static_cast<unsigned long long>(counts.points),
+                         counts.points == 1 ? "point was" : "points were");
         else if (!dynamic_cast<const file_error *>(&e))
             std::fprintf(streams.err, "Try 'c3f8calc-cli --help'.\n");
         return usage;
