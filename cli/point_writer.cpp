@@ -277,7 +277,6 @@ public:
 
     void begin(std::span<const std::string> carried_names) override
     {
-        m_carried = carried_names.size();
         for (const std::string &name : carried_names)
             m_head.push_back({shown_in_a_line(name), ""});
         for (const column &c : columns) {
@@ -397,7 +396,6 @@ private:
 
     output_sink &m_out;
     result_texts m_results;
-    std::size_t m_carried = 0;
     std::vector<std::array<std::string, 2>> m_head; // name and unit of each column
     std::vector<std::size_t> m_widths;
     std::vector<std::vector<std::string>> m_held;
