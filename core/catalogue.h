@@ -147,6 +147,11 @@ constexpr std::string_view field_name(field f)
     return row(f).name;
 }
 
+// The items offered in the lists of the two quality fields, in this order.
+inline constexpr std::array<double, 10> inlet_qualities{0,   0.1, 0.2, 0.3, 0.4,
+                                                        0.5, 0.6, 0.7, 0.8, 0.9};
+inline constexpr std::array<double, 7> outlet_qualities{0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1};
+
 enum class warning
 {
     Ostrzezenie, // the inlet quality is too low for the arriving liquid

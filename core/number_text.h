@@ -1,5 +1,5 @@
-// Conversions between doubles and the texts of the panel's fields, through std::from_chars and
-// std::to_chars with the locale's separator swapped in and out.
+// Conversions between doubles and the texts of the panel's fields, through the plain decimal
+// conversions of decimal.h with the locale's separator swapped in and out.
 //
 // Every conversion takes the decimal separator of the user's locale (one or more bytes of UTF-8)
 // as it is at the moment of the call. Texts are never written in exponent form, and every text
@@ -13,6 +13,10 @@
 #include <string_view>
 
 namespace c3f8 {
+
+// Whether separator can serve as the decimal separator: one to eight bytes, none of which a
+// number is written with (digits, signs, blanks, e and E).
+bool usable_separator(std::string_view separator);
 
 // Reads an optional sign, digits, the separator and fraction digits, optionally followed by an
 // exponent ("e-3"), with blanks allowed around the number. Digit grouping, any other separator,

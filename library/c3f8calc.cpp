@@ -50,13 +50,7 @@ template <class... Pointers> bool any_null(Pointers... pointers)
     return ((pointers == nullptr) || ...);
 }
 
-// The window's rule: a separator is text that no number is written with.
-bool valid_separator(const char *separator)
-{
-    const std::size_t length = std::strlen(separator);
-    return length > 0 && length <= C3F8_SEPARATOR_MAX &&
-           std::strpbrk(separator, "0123456789+- \teE") == nullptr;
-}
+static_assert(C3F8_SEPARATOR_MAX == 8, "the header's longest separator is the core's");
 
 // Copies text with its NUL into capacity bytes at out, or says how many it needs.
 c3f8_status copy_text(const std::string &text, char *out, int64_t capacity, int64_t *needed)
@@ -256,7 +250,7 @@ c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT], const cha
                 return C3F8_ERROR_NULL_POINTER;
         if (text_capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
-        if (!valid_separator(separator))
+        if (!usable_separator(separator))
             return C3F8_ERROR_BAD_SEPARATOR;
 
         field_record record;
@@ -324,7 +318,7 @@ c3f8_status c3f8_read_number(const char *text, const char *separator, double *va
     return guarded([&] {
         if (any_null(text, separator, value, readable))
             return C3F8_ERROR_NULL_POINTER;
-        if (!valid_separator(separator))
+        if (!usable_separator(separator))
             return C3F8_ERROR_BAD_SEPARATOR;
         const auto read = text_to_number(text, separator);
         *value = read.value_or(not_reached);
@@ -343,7 +337,7 @@ c3f8_status c3f8_format_result(int32_t f, double value, const char *separator, c
             return C3F8_ERROR_BAD_INDEX;
         if (capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
-        if (!valid_separator(separator))
+        if (!usable_separator(separator))
             return C3F8_ERROR_BAD_SEPARATOR;
         if (!std::isfinite(value))
             return C3F8_ERROR_BAD_VALUE;

@@ -237,16 +237,15 @@ void Panel::fillQualityLists()
 {
     // The locale's notation as it is now: a Polish system lists 0,1 ... 0,9.
     const std::string separator = decimalSeparator();
-    const auto fill = [&separator](QLineEdit *field, std::initializer_list<double> values) {
+    const auto fill = [&separator](QLineEdit *field, const auto &values) {
         auto *combo = static_cast<QComboBox *>(field->parentWidget());
         for (double value : values)
             combo->addItem(QString::fromStdString(c3f8::number_to_text(value, separator)));
         combo->setCurrentIndex(-1);
         combo->clearEditText();
     };
-    fill(m_fields[c3f8::index(c3f8::field::x_we)],
-         {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9});
-    fill(m_fields[c3f8::index(c3f8::field::x_wy)], {0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1});
+    fill(m_fields[c3f8::index(c3f8::field::x_we)], c3f8::inlet_qualities);
+    fill(m_fields[c3f8::index(c3f8::field::x_wy)], c3f8::outlet_qualities);
 }
 
 void Panel::setFailureReporter(FailureReporter reporter)

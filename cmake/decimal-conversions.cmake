@@ -1,0 +1,71 @@
+# Which decimal conversions the core takes: the standard library's <charconv> for doubles where
+# it compiles, otherwise fast_float for reading and double-conversion for writing (decimal.h).
+# Decided by compiling, not by a version number. Defines the target c3f8_decimal_fallback where
+# the fallback is needed or, for comparison with the standard path, where the tests are built.
+include(CheckCXXSourceCompiles)
+check_cxx_source_compiles([[
+#include <charconv>
+int main()
+{
+    const char text[] = "0.5";
+    double value = 0;
+    return static_cast<int>(std::from_chars(text, text + 3, value).ec);
+}]] C3F8_STANDARD_READING)
+check_cxx_source_compiles([[
+#include <charconv>
+int main()
+{
+    char text[400];
+    auto shortest = std::to_chars(text, text + 400, 0.5, std::chars_format::fixed);
+    auto rounded = std::to_chars(text, text + 400, 0.5, std::chars_format::fixed, 2);
+    return static_cast<int>(shortest.ec) + static_cast<int>(rounded.ec);
+}]] C3F8_STANDARD_WRITING)
+
+set(fallback_needed OFF)
+if(NOT C3F8_STANDARD_READING OR NOT C3F8_STANDARD_WRITING)
+    set(fallback_needed ON)
+endif()
+if(NOT fallback_needed AND (NOT C3F8_BUILD_TESTS OR CMAKE_CROSSCOMPILING))
+    return()
+endif()
+
+add_library(c3f8_decimal_fallback STATIC ${PROJECT_SOURCE_DIR}/core/decimal_fallback.cpp)
+target_include_directories(c3f8_decimal_fallback PUBLIC ${PROJECT_SOURCE_DIR})
+set_target_properties(c3f8_decimal_fallback PROPERTIES POSITION_INDEPENDENT_CODE ON)
+target_link_libraries(c3f8_decimal_fallback PRIVATE c3f8_warnings)
+
+if(NOT CMAKE_CROSSCOMPILING)
+    # Natively: Debian's packages.
+    find_package(FastFloat REQUIRED)
+    find_package(double-conversion REQUIRED)
+    target_link_libraries(c3f8_decimal_fallback PRIVATE
+        FastFloat::fast_float double-conversion::double-conversion)
+    return()
+endif()
+
+# For another target (WebAssembly): fast_float's headers, which need nothing of the machine's,
+# copied so that no other header of the machine's is seen, and double-conversion built for the
+# target from Debian's source package.
+find_path(C3F8_FAST_FLOAT_INCLUDE fast_float/fast_float.h
+    PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(third_party ${PROJECT_BINARY_DIR}/third_party)
+file(COPY ${C3F8_FAST_FLOAT_INCLUDE}/fast_float DESTINATION ${third_party}/include)
+
+set(C3F8_DOUBLE_CONVERSION_SOURCE "" CACHE PATH
+    "Unpacked source of double-conversion (fetched from Debian where empty)")
+set(dc_source ${C3F8_DOUBLE_CONVERSION_SOURCE})
+if(NOT dc_source)
+    set(dc_source ${third_party}/double-conversion)
+    if(NOT EXISTS ${dc_source}/double-conversion/double-to-string.cc)
+        file(REMOVE_RECURSE ${dc_source})
+        message(STATUS "Fetching Debian's source of double-conversion")
+        execute_process(
+            COMMAND ${PROJECT_SOURCE_DIR}/scripts/debian-source double-conversion ${dc_source}
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+endif()
+file(GLOB dc_files ${dc_source}/double-conversion/*.cc)
+add_library(c3f8_double_conversion STATIC ${dc_files})
+target_include_directories(c3f8_double_conversion PUBLIC ${dc_source})
+target_include_directories(c3f8_decimal_fallback PRIVATE ${third_party}/include)
+target_link_libraries(c3f8_decimal_fallback PRIVATE c3f8_double_conversion)
