@@ -138,6 +138,21 @@ void thinDashes(QPainter &painter, const QLineF &line, const QColor &colour, dou
     }
 }
 
+// How draw() was asked to draw letters; set for the duration of one draw().
+Letters lettersNow = Letters::Text;
+
+// Draws text at baseline origin in the painter's font and pen colour, as lettersNow says.
+void drawLetters(QPainter &painter, QPointF origin, const QString &text)
+{
+    if (lettersNow == Letters::Text) {
+        painter.drawText(origin, text);
+        return;
+    }
+    QPainterPath outlines;
+    outlines.addText(origin, painter.font(), text);
+    painter.fillPath(outlines, painter.pen().color());
+}
+
 // Draws text so that its ink is centred in box, the extent the drawing gives for it. The
 // letters are drawn upright at the picture's vertical scale rather than squeezed with it, so
 // that they come from the glyph cache instead of being filled as outlines.
@@ -152,7 +167,7 @@ void placeText(QPainter &painter, const QRectF &box, const QString &text, QFont 
     painter.resetTransform();
     painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(target.center() - ink.center(), text);
+    drawLetters(painter, target.center() - ink.center(), text);
     painter.restore();
 }
 
@@ -336,7 +351,7 @@ void drawTitle(QPainter &painter)
          {std::pair{"C", false}, {"3", true}, {" F", false}, {"8", true}}) {
         const QString part = QString::fromLatin1(text);
         painter.setFont(subscript ? small : big);
-        painter.drawText(QPointF(x, subscript ? baseline + 5 : baseline), part);
+        drawLetters(painter, QPointF(x, subscript ? baseline + 5 : baseline), part);
         x += (subscript ? smallMetrics : bigMetrics).horizontalAdvance(part);
     }
 }
@@ -489,8 +504,9 @@ void drawOverlay(QPainter &painter)
 
 } // namespace
 
-void draw(QPainter &painter, const QSizeF &target)
+void draw(QPainter &painter, const QSizeF &target, Letters letters)
 {
+    lettersNow = letters;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -499,6 +515,7 @@ void draw(QPainter &painter, const QSizeF &target)
     drawBackground(painter);
     drawOverlay(painter);
     painter.restore();
+    lettersNow = Letters::Text;
 }
 
 } // namespace PressureEnthalpyChart

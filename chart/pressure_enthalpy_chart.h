@@ -10,7 +10,15 @@ namespace PressureEnthalpyChart {
 
 inline constexpr QSizeF designSize{838, 686};
 
+// How the letters are drawn: as text in the chart's faces, or as filled outlines of those
+// faces, which a picture then needs no faces for (an SVG file, say).
+enum class Letters
+{
+    Text,
+    Outlines
+};
+
 // Draws the whole chart stretched to fill target (in the painter's logical units).
-void draw(QPainter &painter, const QSizeF &target = designSize);
+void draw(QPainter &painter, const QSizeF &target = designSize, Letters letters = Letters::Text);
 
 } // namespace PressureEnthalpyChart

@@ -3,30 +3,20 @@ c3f8calc-cli run on the same points."""
 import csv
 import io
 import os
-import re
 import subprocess
+import sys
 from pathlib import Path
 
 import pytest
 
-WORKED_RUNS = Path(__file__).resolve().parents[1] / "support" / "worked_runs.h"
-
-
-def _texts(group):
-    return re.findall(r'"([^"]*)"', group)
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+from worked_runs import read_worked_runs  # noqa: E402
 
 
 @pytest.fixture(scope="session")
 def worked_runs():
     """Each run as (inputs typed, results shown, warnings shown), in the catalogue's order."""
-    table = WORKED_RUNS.read_text()
-    runs = []
-    for typed, shown, warnings in re.findall(
-            r'\{"[A-Z]", \{([^}]*)\},\s*\{([^}]*)\},\s*\{([^}]*)\}\}', table):
-        runs.append((_texts(typed), _texts(shown),
-                     [w.strip() == "true" for w in warnings.split(",")]))
-    assert len(runs) == 3
-    return runs
+    return read_worked_runs()
 
 
 @pytest.fixture(scope="session")

@@ -1,0 +1,139 @@
+"""The page does what the window does: the worked runs, the failures, the keyboard, the lists,
+and every text of 20,000 random points as the native core gives it."""
+import random
+
+import pytest
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+from conftest import INPUTS, RESULTS, start_chromium, open_page, shown, type_inputs
+
+
+def press(driver, *keys):
+    ActionChains(driver).send_keys(*keys).perform()
+
+
+def test_worked_runs_and_failed_runs_show_the_windows_texts(page, oracle, worked_runs):
+    for typed, results, warnings in worked_runs:
+        type_inputs(page, typed)
+        page.find_element("id", "obl_b").click()
+        now = shown(page)
+        assert now["fields"] == typed + results
+        assert now["warnings"] == warnings and now["dialog"] is None
+    # Each input unreadable in turn, after run B: what the run reached is rewritten, the rest
+    # keeps run B's texts, and the failure dialog has the window's message and the focus.
+    b_typed, b_results, b_warnings = worked_runs[1]
+    a_typed = worked_runs[0][0]
+    for broken in range(len(INPUTS)):
+        type_inputs(page, b_typed)
+        page.find_element("id", "obl_b").click()
+        typed = a_typed[:broken] + ["1,5x"] + a_typed[broken + 1:]
+        type_inputs(page, typed)
+        page.find_element("id", "obl_b").click()
+        texts, warnings, message = oracle.run(typed)
+        now = shown(page)
+        assert now["fields"] == typed + [t if t is not None else b for t, b in
+                                         zip(texts, b_results)]
+        assert now["warnings"] == [w if w is not None else b for w, b in
+                                   zip(warnings, b_warnings)]
+        assert now["dialog"] == ["Blad obliczen", message] and now["focus"] == "failure_ok"
+        press(page, Keys.ENTER)
+        assert shown(page)["dialog"] is None and shown(page)["focus"] == "obl_b"
+
+
+def test_a_polish_page_reads_and_writes_decimal_commas(oracle, worked_runs):
+    driver = start_chromium("pl-PL")
+    try:
+        open_page(driver)
+        assert driver.execute_script("return navigator.language") == "pl-PL"
+        lists = driver.execute_script(
+            "return ['x_we-items', 'x_wy-items'].map((id) => "
+            "[...document.getElementById(id).options].map((o) => o.value))")
+        assert lists == [["0", "0,1", "0,2", "0,3", "0,4", "0,5", "0,6", "0,7", "0,8", "0,9"],
+                         ["0,4", "0,5", "0,6", "0,7", "0,8", "0,9", "1"]]
+        typed = [t.replace(".", ",") for t in worked_runs[0][0]]
+        type_inputs(driver, typed)
+        driver.find_element("id", "obl_b").click()
+        assert shown(driver)["fields"] == typed + oracle.run(typed, ",")[0]
+        assert "1,671" in shown(driver)["fields"]
+    finally:
+        driver.quit()
+
+
+def test_keyboard_runs_as_in_the_window(page, worked_runs):
+    assert shown(page)["focus"] == "tevap"
+    order = []
+    for _ in range(8):
+        order.append(shown(page)["focus"])
+        press(page, Keys.TAB)
+    assert order == INPUTS + ["exit_b", "obl_b"]
+    assert shown(page)["focus"] not in order  # Tab leaves the page's controls
+    page.find_element("id", "obl_b").send_keys(Keys.SHIFT, Keys.TAB)
+    assert shown(page)["focus"] == "exit_b"
+    # Enter and Escape in a field do nothing; Space and Enter press a focused button.
+    type_inputs(page, worked_runs[0][0])
+    press(page, Keys.ENTER, Keys.ESCAPE)
+    assert shown(page)["fields"][len(INPUTS):] == [""] * len(RESULTS)
+    page.find_element("id", "obl_b").send_keys(Keys.SPACE)
+    assert shown(page)["fields"][len(INPUTS):] == worked_runs[0][1]
+    page.find_element("id", "tevap").clear()
+    page.find_element("id", "obl_b").send_keys(Keys.ENTER)
+    assert shown(page)["dialog"][0] == "Blad obliczen"
+
+
+def test_every_field_is_empty_after_a_load(page):
+    type_inputs(page, ["1"] * len(INPUTS))
+    page.find_element("id", "obl_b").click()
+    page.refresh()
+    page.execute_async_script("window.c3f8calc.ready.then(arguments[0])")
+    assert shown(page)["fields"] == [""] * (len(INPUTS) + len(RESULTS))
+
+
+def random_text(rng):
+    """A field text as users type them, and some they should not."""
+    kind = rng.random()
+    if kind < 0.05:
+        return rng.choice(["", " ", "abc", "1,5", "--1", "1e400", "1e-400", "nan", "0x10"])
+    if kind < 0.1:
+        return rng.choice(["0", "-0", "0.0", "1", "1e3", " 7 ", "+2.5"])
+    return repr(round(rng.uniform(-60, 60) * 10 ** rng.randint(-3, 3), rng.randint(0, 6)))
+
+
+def test_twenty_thousand_random_points_give_the_native_cores_texts(page, oracle):
+    rng = random.Random(20261209)
+    points = [[random_text(rng) for _ in INPUTS] for _ in range(20000)]
+    runs = page.execute_script(
+        "return arguments[0].map((p) => window.c3f8calc.engine.calculate(p, '.'))", points)
+    for point, run in zip(points, runs):
+        texts, warnings, message = oracle.run(point)
+        failure = run["failure"]["message"] if run["failure"] else None
+        assert (run["texts"], run["warnings"], failure) == (texts, warnings, message), point
+
+
+def test_without_webassembly_the_page_says_so_in_place_of_the_buttons():
+    driver = start_chromium()
+    try:
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                               {"source": "delete globalThis.WebAssembly"})
+        open_page(driver)
+        visible = driver.execute_script(
+            "return ['obl_b', 'exit_b', 'no_engine'].map((id) => "
+            "document.getElementById(id).checkVisibility())")
+        assert visible == [False, False, True]
+    finally:
+        driver.quit()
+
+
+@pytest.mark.parametrize("where", ["file", "http"])
+def test_the_page_works_from_disk_and_from_a_web_server(browser, server, where, worked_runs):
+    open_page(browser, server if where == "http" else None)
+    faces = browser.execute_script(
+        "return [...document.fonts].map((f) => f.status)")
+    assert faces == ["loaded"] * 3
+    requests = browser.execute_script(
+        "return performance.getEntriesByType('resource').map((r) => r.name)")
+    assert all(r.startswith(browser.current_url.rsplit("/", 1)[0]) for r in requests)
+    typed, results, _ = worked_runs[0]
+    type_inputs(browser, typed)
+    browser.find_element("id", "obl_b").click()
+    assert shown(browser)["fields"] == typed + results

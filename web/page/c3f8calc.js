@@ -1,0 +1,209 @@
+// The calculator's page: the window's behaviour over the engine, the calculation compiled to
+// WebAssembly. Exposes window.c3f8calc for users' scripts and the tests.
+'use strict';
+
+(function () {
+    const OK = 0;
+    const TEXT_MAX = 400;
+    const POINTER = 4;
+    // c3f8_outcome in WebAssembly's memory: double values[12], int8 warnings[2], int32
+    // failure_kind, int32 failure_field, uint32 outside_fits.
+    const OUTCOME = { size: 112, warnings: 96, failureKind: 100, failureField: 104 };
+    // c3f8_field_info: five pointers, then int32 is_input.
+    const FIELD_INFO = { size: 28, isInput: 20 };
+
+    function fail(what, status) {
+        throw new Error(what + ' failed with status ' + status);
+    }
+
+    // The engine's functions as JavaScript functions on strings and arrays.
+    function wrap(m) {
+        const heap = () => new DataView(m.HEAPU8.buffer);
+        const scratch = m._malloc(64);
+        const counts = new Int32Array(4);
+        {
+            const status = m._c3f8_counts(scratch, scratch + 4, scratch + 8, scratch + 12);
+            if (status !== OK) fail('c3f8_counts', status);
+            for (let i = 0; i < 4; ++i) counts[i] = heap().getInt32(scratch + 4 * i, true);
+        }
+        const names = [];
+        const inputs = [];
+        const info = m._malloc(FIELD_INFO.size);
+        for (let i = 0; i < counts[0]; ++i) {
+            const status = m._c3f8_field(i, info);
+            if (status !== OK) fail('c3f8_field', status);
+            names.push(m.UTF8ToString(heap().getUint32(info, true)));
+            if (heap().getInt32(info + FIELD_INFO.isInput, true)) inputs.push(names[i]);
+        }
+        m._free(info);
+        const warnings = [];
+        for (let w = 0; w < counts[1]; ++w) {
+            const status = m._c3f8_warning(w, scratch, scratch + 4);
+            if (status !== OK) fail('c3f8_warning', status);
+            warnings.push(m.UTF8ToString(heap().getUint32(scratch, true)));
+        }
+        const results = names.slice(inputs.length);
+
+        // Storage for one run, kept for the page's life: the engine keeps nothing between calls.
+        const texts = m._malloc(results.length * TEXT_MAX);
+        const outcome = m._malloc(OUTCOME.size);
+        const needed = m._malloc(8);
+        const inputPointers = m._malloc(inputs.length * POINTER);
+        const message = m._malloc(TEXT_MAX * 2);
+
+        function withText(text, use) {
+            const size = m.lengthBytesUTF8(text) + 1;
+            const pointer = m._malloc(size);
+            try {
+                m.stringToUTF8(text, pointer, size);
+                return use(pointer);
+            } finally {
+                m._free(pointer);
+            }
+        }
+
+        // Runs one point from its input texts, as the window does from an empty window:
+        // texts of the results reached (null for the others), the warnings decided (true,
+        // false, or null where the run stopped first) and the failure with its message.
+        function calculate(inputTexts, separator) {
+            const pointers = [];
+            try {
+                for (let i = 0; i < inputs.length; ++i) {
+                    const text = String(inputTexts[i] ?? '');
+                    const size = m.lengthBytesUTF8(text) + 1;
+                    const pointer = m._malloc(size);
+                    pointers.push(pointer);
+                    m.stringToUTF8(text, pointer, size);
+                    heap().setUint32(inputPointers + POINTER * i, pointer, true);
+                }
+                const status = withText(separator, (sep) =>
+                    m._c3f8_calculate(inputPointers, sep, texts, BigInt(TEXT_MAX), outcome, needed));
+                if (status !== OK) fail('c3f8_calculate', status);
+            } finally {
+                pointers.forEach((p) => m._free(p));
+            }
+            const view = heap();
+            const run = { texts: [], warnings: [], failure: null };
+            for (let i = 0; i < results.length; ++i) {
+                const reached = !Number.isNaN(view.getFloat64(outcome + 8 * i, true));
+                run.texts.push(reached ? m.UTF8ToString(texts + i * TEXT_MAX) : null);
+            }
+            for (let w = 0; w < warnings.length; ++w) {
+                const decided = view.getInt8(outcome + OUTCOME.warnings + w);
+                run.warnings.push(decided < 0 ? null : decided === 1);
+            }
+            const kind = view.getInt32(outcome + OUTCOME.failureKind, true);
+            if (kind >= 0) {
+                const field = view.getInt32(outcome + OUTCOME.failureField, true);
+                const status = m._c3f8_failure_message(kind, field, message, BigInt(TEXT_MAX * 2),
+                    needed);
+                if (status !== OK) fail('c3f8_failure_message', status);
+                run.failure = { field: names[field], message: m.UTF8ToString(message) };
+            }
+            return run;
+        }
+
+        function qualityItems(field, separator) {
+            return withText(separator, (sep) => {
+                const status = m._c3f8web_quality_items(names.indexOf(field), sep, message,
+                    BigInt(TEXT_MAX * 2), needed);
+                if (status !== OK) fail('c3f8web_quality_items', status);
+                return m.UTF8ToString(message).split('\n').filter((item) => item !== '');
+            });
+        }
+
+        function separatorUsable(separator) {
+            return withText(separator, (sep) => {
+                const status = m._c3f8web_separator_usable(sep, scratch);
+                if (status !== OK) fail('c3f8web_separator_usable', status);
+                return heap().getInt32(scratch, true) === 1;
+            });
+        }
+
+        return { inputs, results, warnings, calculate, qualityItems, separatorUsable };
+    }
+
+    // The decimal separator of the browser's language, where numbers can be written with it.
+    function browserSeparator(engine) {
+        const parts = new Intl.NumberFormat(navigator.language).formatToParts(0.5);
+        const decimal = parts.find((part) => part.type === 'decimal');
+        return decimal && engine.separatorUsable(decimal.value) ? decimal.value : '.';
+    }
+
+    const element = (id) => document.getElementById(id);
+    const calculateButton = element('obl_b');
+    const exitButton = element('exit_b');
+    const dialog = element('failure');
+    const status = element('status');
+    let runs = 0;
+
+    // Every field starts empty, whatever the browser remembers of an earlier visit.
+    for (const input of document.querySelectorAll('#Panel input')) input.value = '';
+    element('tevap').focus();
+
+    // Enter in a field does nothing, as in the window (the list picks an item itself).
+    document.getElementById('Panel').addEventListener('keydown', (event) => {
+        if (event.key === 'Enter' && event.target.tagName === 'INPUT') event.preventDefault();
+    });
+    exitButton.addEventListener('click', () => window.close());
+    element('failure_ok').addEventListener('click', () => dialog.close());
+    dialog.addEventListener('close', () => calculateButton.focus());
+
+    function show(engine, separator, event) {
+        const run = engine.calculate(engine.inputs.map((id) => element(id).value), separator);
+        engine.results.forEach((id, i) => {
+            if (run.texts[i] === null) return;
+            const field = element(id);
+            field.value = run.texts[i];
+            field.scrollLeft = 0;
+        });
+        engine.warnings.forEach((id, w) => {
+            if (run.warnings[w] !== null) element(id).hidden = !run.warnings[w];
+        });
+        runs += 1;
+        status.textContent = run.failure
+            ? 'Obliczenie nr ' + runs + ' przerwane.'
+            : 'Obliczenie nr ' + runs + ' zakonczone, wyniki sa w polach wynikow.';
+        api.lastRunMilliseconds = performance.now() - event.timeStamp;
+        if (run.failure) {
+            element('failure_message').textContent = run.failure.message;
+            dialog.showModal();
+            element('failure_ok').focus();
+        }
+    }
+
+    const api = { ready: null, lastRunMilliseconds: null };
+    window.c3f8calc = api;
+
+    if (typeof WebAssembly !== 'object' || typeof createC3f8Engine !== 'function') {
+        calculateButton.hidden = true;
+        exitButton.hidden = true;
+        element('no_engine').hidden = false;
+        api.ready = Promise.reject(new Error('WebAssembly is not available'));
+        api.ready.catch(() => {});
+        return;
+    }
+
+    api.ready = createC3f8Engine().then((module) => {
+        const engine = wrap(module);
+        const separator = browserSeparator(engine);
+        for (const id of ['x_we', 'x_wy']) {
+            const list = element(id + '-items');
+            for (const item of engine.qualityItems(id, separator)) {
+                const option = document.createElement('option');
+                option.value = item;
+                list.append(option);
+            }
+        }
+        api.engine = engine;
+        api.separator = separator;
+        calculateButton.addEventListener('click', (event) => show(engine, separator, event));
+        calculateButton.disabled = false;
+        // The page's three faces, loaded before the page counts as ready.
+        return Promise.all(['11px', 'bold 11px', 'italic bold 16px'].map((face) =>
+            document.fonts.load(face + ' "C3F8 Sans"')));
+    }).then(() => {
+        if (document.activeElement === document.body) element('tevap').focus();
+        performance.mark('c3f8-ready');
+    });
+})();
