@@ -9,24 +9,10 @@ import threading
 from pathlib import Path
 
 import pytest
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+
+from chromium import QuietHandler, start_chromium
 
 FOLDER = Path(os.environ["C3F8_WEB_FOLDER"]).resolve()
-
-
-def start_chromium(language="en-US"):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", "--hide-scrollbars", "--window-size=1000,1000",
-                 "--force-device-scale-factor=1", f"--lang={language}"):
-        options.add_argument(flag)
-    if os.geteuid() == 0:
-        options.add_argument("--no-sandbox")
-    options.add_experimental_option("prefs", {"intl.accept_languages": language})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 @pytest.fixture(scope="session")
@@ -39,9 +25,8 @@ def browser():
 @pytest.fixture(scope="session")
 def server():
     """The page's folder on a plain HTTP server on the loopback, as an intranet server has it."""
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=str(FOLDER))
+    handler = functools.partial(QuietHandler, directory=str(FOLDER))
     httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    handler.log_message = lambda *args: None
     thread = threading.Thread(target=httpd.serve_forever, daemon=True)
     thread.start()
     yield f"http://127.0.0.1:{httpd.server_address[1]}/"

@@ -6,7 +6,8 @@ import pytest
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-from conftest import INPUTS, RESULTS, start_chromium, open_page, shown, type_inputs
+from chromium import start_chromium
+from conftest import INPUTS, RESULTS, open_page, shown, type_inputs
 
 
 def press(driver, *keys):

@@ -152,10 +152,7 @@
     function show(engine, separator, event) {
         const run = engine.calculate(engine.inputs.map((id) => element(id).value), separator);
         engine.results.forEach((id, i) => {
-            if (run.texts[i] === null) return;
-            const field = element(id);
-            field.value = run.texts[i];
-            field.scrollLeft = 0;
+            if (run.texts[i] !== null) element(id).value = run.texts[i];
         });
         engine.warnings.forEach((id, w) => {
             if (run.warnings[w] !== null) element(id).hidden = !run.warnings[w];

@@ -24,6 +24,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <array>
@@ -172,6 +173,29 @@ private:
     QPalette m_desktop;
 };
 
+// Qt's SVG made lean for the page: what the letters drawn as outlines and the defaults make
+// redundant goes, and coordinates keep one decimal (a fourteenth of a pixel of the page).
+QString leanSvg(QString svg)
+{
+    static const QRegularExpression redundant(QStringLiteral(
+        R"re(<title>.*</title>\n|<desc>.*</desc>\n|\s*font-(family|size|weight|style)="[^"]*"|)re"
+        R"re( vector-effect="none"| fill-opacity="1"|\n(?=\n))re"));
+    svg.remove(redundant);
+    // Every path inherits the rule from the outermost group.
+    svg.remove(QRegularExpression(QStringLiteral(R"re((?<=<path) fill-rule="evenodd")re")));
+    static const QRegularExpression geometry(QStringLiteral(R"re(( (?:d|points)=")([^"]*)")re"));
+    static const QRegularExpression decimals(QStringLiteral(R"re((\.\d)\d+)re"));
+    QString lean;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &m : geometry.globalMatch(svg)) {
+        lean += QStringView(svg).sliced(done, m.capturedStart(2) - done);
+        lean += m.captured(2).replace(decimals, QStringLiteral("\\1"));
+        done = m.capturedEnd(2);
+    }
+    lean += QStringView(svg).sliced(done);
+    return lean;
+}
+
 // The chart as SVG at the picture's size, its letters drawn as outlines so that it looks the
 // same without the faces it was drawn with.
 std::string chartSvg(const QSize &size)
@@ -188,11 +212,15 @@ std::string chartSvg(const QSize &size)
         PressureEnthalpyChart::draw(painter, QSizeF(size),
                                     PressureEnthalpyChart::Letters::Outlines);
     }
-    const std::string svg = buffer.data().toStdString();
-    // The element alone, without the XML prologue, sized by its box.
-    std::string element = svg.substr(svg.find("<svg"));
-    return "<svg aria-hidden=\"true\" focusable=\"false\" width=\"100%\" height=\"100%\"" +
-           element.substr(element.find(' '));
+    QString svg = leanSvg(QString::fromUtf8(buffer.data()));
+    // The element alone, without the XML prologue, filling the picture's box.
+    svg = svg.sliced(svg.indexOf(QStringLiteral("<svg")));
+    static const QRegularExpression size_(
+        QStringLiteral(R"re(^<svg\s+width="[^"]*"\s+height="[^"]*")re"));
+    svg.replace(size_,
+                QStringLiteral(
+                    R"re(<svg aria-hidden="true" focusable="false" width="100%" height="100%")re"));
+    return svg.toStdString();
 }
 
 // The window's controls as it builds them: box in the window, text and background colour as
