@@ -172,16 +172,15 @@
     const api = { ready: null, lastRunMilliseconds: null };
     window.c3f8calc = api;
 
-    if (typeof WebAssembly !== 'object' || typeof createC3f8Engine !== 'function') {
-        calculateButton.hidden = true;
-        exitButton.hidden = true;
-        element('no_engine').hidden = false;
-        api.ready = Promise.reject(new Error('WebAssembly is not available'));
-        api.ready.catch(() => {});
-        return;
-    }
+    // The engine's script runs as soon as it has arrived, maybe after this one.
+    const engineScript = document.querySelector('script[src="c3f8engine.js"]');
+    const engineLoaded = 'c3f8EngineReady' in window ? Promise.resolve()
+        : new Promise((resolve, reject) => {
+            engineScript.addEventListener('load', resolve);
+            engineScript.addEventListener('error', reject);
+        });
 
-    api.ready = createC3f8Engine().then((module) => {
+    function start(module) {
         const engine = wrap(module);
         const separator = browserSeparator(engine);
         for (const id of ['x_we', 'x_wy']) {
@@ -196,11 +195,25 @@
         api.separator = separator;
         calculateButton.addEventListener('click', (event) => show(engine, separator, event));
         calculateButton.disabled = false;
+    }
+
+    function withoutEngine(error) {
+        calculateButton.hidden = true;
+        exitButton.hidden = true;
+        element('no_engine').hidden = false;
+        throw error;
+    }
+
+    api.ready = engineLoaded.then(() => {
+        if (!window.c3f8EngineReady) throw new Error('WebAssembly is not available');
+        return window.c3f8EngineReady;
+    }).then(start, withoutEngine).then(() =>
         // The page's three faces, loaded before the page counts as ready.
-        return Promise.all(['11px', 'bold 11px', 'italic bold 16px'].map((face) =>
-            document.fonts.load(face + ' "C3F8 Sans"')));
-    }).then(() => {
+        Promise.all(['11px', 'bold 11px', 'italic bold 16px'].map((face) =>
+            document.fonts.load(face + ' "C3F8 Sans"')))
+    ).then(() => {
         if (document.activeElement === document.body) element('tevap').focus();
         performance.mark('c3f8-ready');
     });
+    api.ready.catch(() => {});
 })();

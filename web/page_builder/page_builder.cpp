@@ -326,7 +326,7 @@ int main(int argc, char **argv)
         "<meta name=\"viewport\" content=\"width=1000\">\n<title>" +
         caption +
         "</title>\n<link rel=\"stylesheet\" href=\"c3f8calc.css\">\n"
-        "<script src=\"c3f8engine.js\" defer></script>\n"
+        "<script src=\"c3f8engine.js\" async></script>\n"
         "<script src=\"c3f8calc.js\" defer></script>\n</head>\n<body>\n"
         "<h1 class=\"visually-hidden\">" +
         caption + "</h1>\n<main id=\"Panel\" style=\"width:" + std::to_string(pixels(clientWidth)) +
