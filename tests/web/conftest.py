@@ -100,7 +100,8 @@ SHOWN = """return {
     dialog: document.getElementById('failure').open
         ? [document.getElementById('failure_title').textContent,
            document.getElementById('failure_message').textContent] : null,
-    focus: document.activeElement.id};"""
+    focus: document.activeElement.id,
+    status: document.getElementById('status').textContent};"""
 
 
 def type_inputs(driver, texts):

@@ -15,12 +15,13 @@ def press(driver, *keys):
 
 
 def test_worked_runs_and_failed_runs_show_the_windows_texts(page, oracle, worked_runs):
-    for typed, results, warnings in worked_runs:
+    for run, (typed, results, warnings) in enumerate(worked_runs, 1):
         type_inputs(page, typed)
         page.find_element("id", "obl_b").click()
         now = shown(page)
         assert now["fields"] == typed + results
         assert now["warnings"] == warnings and now["dialog"] is None
+        assert now["status"].startswith(f"Obliczenie nr {run} zakonczone")
     # Each input unreadable in turn, after run B: what the run reached is rewritten, the rest
     # keeps run B's texts, and the failure dialog has the window's message and the focus.
     b_typed, b_results, b_warnings = worked_runs[1]
@@ -68,6 +69,7 @@ def test_keyboard_runs_as_in_the_window(page, worked_runs):
         order.append(shown(page)["focus"])
         press(page, Keys.TAB)
     assert order == INPUTS + ["exit_b", "obl_b"]
+    assert all(page.find_element("id", r).get_attribute("readonly") for r in RESULTS)
     assert shown(page)["focus"] not in order  # Tab leaves the page's controls
     page.find_element("id", "obl_b").send_keys(Keys.SHIFT, Keys.TAB)
     assert shown(page)["focus"] == "exit_b"
