@@ -10,16 +10,13 @@ click event's time stamp to the results written.
 
 Prints the medians and whether they keep within the limits: ready at most 100 ms after the
 blank page, a click answered in at most 4 ms."""
-import functools
-import http.server
 import statistics
 import sys
 import tempfile
-import threading
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "web"))
-from chromium import QuietHandler, start_chromium  # noqa: E402
+from chromium import serve, start_chromium  # noqa: E402
 
 BLANK = ("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>blank</title>"
          "</head><body><input aria-label=\"field\"><script>addEventListener('load', () => "
@@ -35,31 +32,31 @@ def main(folder, loads=15):
     with tempfile.TemporaryDirectory() as root:
         Path(root, "page").symlink_to(Path(folder).resolve(), target_is_directory=True)
         Path(root, "blank.html").write_text(BLANK)
-        handler = functools.partial(QuietHandler, directory=root)
-        httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=httpd.serve_forever, daemon=True).start()
-        base = f"http://127.0.0.1:{httpd.server_address[1]}/"
-        driver = start_chromium()
-        try:
-            driver.execute_cdp_cmd("Network.enable", {})
-            times = {"page/index.html": [], "blank.html": []}
-            for _ in range(loads):
-                for url, ready in times.items():
-                    driver.execute_cdp_cmd("Network.clearBrowserCache", {})
-                    driver.get(base + url)
-                    ready.append(driver.execute_async_script(READY))
-            driver.get(base + "page/index.html")
-            driver.execute_async_script(READY)
-            for name, text in zip(["tevap", "tsub", "x_we", "x_wy", "Qw", "m"],
-                                  ["-25", "15", "0.1", "0.9", "500", "10"]):
-                driver.find_element("id", name).send_keys(text)
-            clicks = []
-            for _ in range(50):
-                driver.find_element("id", "obl_b").click()
-                clicks.append(driver.execute_script("return window.c3f8calc.lastRunMilliseconds"))
-        finally:
-            driver.quit()
-            httpd.shutdown()
+        with serve(root) as base:
+            return measure(base, loads)
+
+
+def measure(base, loads):
+    driver = start_chromium()
+    try:
+        driver.execute_cdp_cmd("Network.enable", {})
+        times = {"page/index.html": [], "blank.html": []}
+        for _ in range(loads):
+            for url, ready in times.items():
+                driver.execute_cdp_cmd("Network.clearBrowserCache", {})
+                driver.get(base + url)
+                ready.append(driver.execute_async_script(READY))
+        driver.get(base + "page/index.html")
+        driver.execute_async_script(READY)
+        for name, text in zip(["tevap", "tsub", "x_we", "x_wy", "Qw", "m"],
+                              ["-25", "15", "0.1", "0.9", "500", "10"]):
+            driver.find_element("id", name).send_keys(text)
+        clicks = []
+        for _ in range(50):
+            driver.find_element("id", "obl_b").click()
+            clicks.append(driver.execute_script("return window.c3f8calc.lastRunMilliseconds"))
+    finally:
+        driver.quit()
     page = statistics.median(times["page/index.html"])
     blank = statistics.median(times["blank.html"])
     click = statistics.median(clicks)

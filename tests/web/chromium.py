@@ -1,7 +1,10 @@
-"""Debian's Chromium, headless, driven by selenium through Debian's chromedriver; used by the web
-page's tests and its benchmark, and a quiet server of static files."""
+"""Debian's Chromium, headless, driven by selenium through Debian's chromedriver, and a plain
+HTTP server of a folder on the loopback: for the web page's tests, benchmark and screenshots."""
+import contextlib
+import functools
 import http.server
 import os
+import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -21,8 +24,18 @@ def start_chromium(language="en-US"):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    """Serves a folder without logging each request."""
-
+class _QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
+
+
+@contextlib.contextmanager
+def serve(folder):
+    """folder served as an intranet server would serve it; gives the address of its root."""
+    handler = functools.partial(_QuietHandler, directory=str(folder))
+    httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=httpd.serve_forever, daemon=True).start()
+    try:
+        yield f"http://127.0.0.1:{httpd.server_address[1]}/"
+    finally:
+        httpd.shutdown()

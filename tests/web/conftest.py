@@ -1,16 +1,13 @@
 """What the web page's tests share: Debian's headless Chromium driven by selenium, the page's
 folder from disk and from a local web server, and the native library as the oracle of texts."""
 import ctypes
-import functools
-import http.server
 import os
 import sys
-import threading
 from pathlib import Path
 
 import pytest
 
-from chromium import QuietHandler, start_chromium
+from chromium import serve, start_chromium
 
 FOLDER = Path(os.environ["C3F8_WEB_FOLDER"]).resolve()
 
@@ -24,13 +21,8 @@ def browser():
 
 @pytest.fixture(scope="session")
 def server():
-    """The page's folder on a plain HTTP server on the loopback, as an intranet server has it."""
-    handler = functools.partial(QuietHandler, directory=str(FOLDER))
-    httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    thread = threading.Thread(target=httpd.serve_forever, daemon=True)
-    thread.start()
-    yield f"http://127.0.0.1:{httpd.server_address[1]}/"
-    httpd.shutdown()
+    with serve(FOLDER) as address:
+        yield address
 
 
 def open_page(driver, url=None):
@@ -47,36 +39,25 @@ def page(browser):
     return open_page(browser)
 
 
-class Oracle:
-    """The native library's texts, warnings and messages for a point typed as texts."""
-
-    def __init__(self):
-        from c3f8calc import _library
-        self.lib = _library.load()[0]
-        self.outcome_type = _library.outcome_type(12, 2)
-
-    def run(self, inputs, separator="."):
-        texts = ctypes.create_string_buffer(12 * 400)
-        outcome = self.outcome_type()
-        typed = (ctypes.c_char_p * 6)(*[t.encode() for t in inputs])
-        assert self.lib.c3f8_calculate(typed, separator.encode(), texts, 400,
-                                       ctypes.byref(outcome), None) == 0
-        shown = [None if outcome.values[i] != outcome.values[i]
-                 else texts.raw[i * 400:(i + 1) * 400].split(b"\0")[0].decode()
-                 for i in range(12)]
-        warnings = [None if w < 0 else w == 1 for w in outcome.warnings]
-        failure = None
-        if outcome.failure_kind >= 0:
-            message = ctypes.create_string_buffer(800)
-            assert self.lib.c3f8_failure_message(outcome.failure_kind, outcome.failure_field,
-                                                 message, 800, None) == 0
-            failure = message.value.decode()
-        return shown, warnings, failure
-
-
 @pytest.fixture(scope="session")
 def oracle():
-    return Oracle()
+    """The native library's texts, warnings and message for a point typed as texts."""
+    from c3f8calc import _library
+    lib, _ = _library.load()
+    outcome = _library.outcome_type(12, 2)()
+    texts, message = ctypes.create_string_buffer(12 * 400), ctypes.create_string_buffer(800)
+
+    def run(inputs, separator="."):
+        typed = (ctypes.c_char_p * 6)(*[t.encode() for t in inputs])
+        assert lib.c3f8_calculate(typed, separator.encode(), texts, 400, ctypes.byref(outcome),
+                                  None) == 0
+        shown = [None if v != v else texts.raw[i * 400:].split(b"\0")[0].decode()
+                 for i, v in enumerate(outcome.values)]
+        kind, field = outcome.failure_kind, outcome.failure_field
+        assert kind < 0 or lib.c3f8_failure_message(kind, field, message, 800, None) == 0
+        return (shown, [None if w < 0 else w == 1 for w in outcome.warnings],
+                message.value.decode() if kind >= 0 else None)
+    return run
 
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
