@@ -35,37 +35,48 @@ set_target_properties(c3f8_decimal_fallback PROPERTIES POSITION_INDEPENDENT_CODE
 target_link_libraries(c3f8_decimal_fallback PRIVATE c3f8_warnings)
 
 if(NOT CMAKE_CROSSCOMPILING)
-    # Natively: Debian's packages.
+    # Natively: Debian's packages, both halves, to be compared with the standard library's.
     find_package(FastFloat REQUIRED)
     find_package(double-conversion REQUIRED)
     target_link_libraries(c3f8_decimal_fallback PRIVATE
         FastFloat::fast_float double-conversion::double-conversion)
+    target_compile_definitions(c3f8_decimal_fallback PUBLIC
+        C3F8_FALLBACK_READING=1 C3F8_FALLBACK_WRITING=1)
     return()
 endif()
 
-# For another target (WebAssembly): fast_float's headers, which need nothing of the machine's,
-# copied so that no other header of the machine's is seen, and double-conversion built for the
-# target from Debian's source package.
-find_path(C3F8_FAST_FLOAT_INCLUDE fast_float/fast_float.h
-    PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+# For another target (WebAssembly), the half that its standard library lacks.
+target_compile_definitions(c3f8_decimal_fallback PUBLIC
+    C3F8_FALLBACK_READING=$<NOT:$<BOOL:${C3F8_STANDARD_READING}>>
+    C3F8_FALLBACK_WRITING=$<NOT:$<BOOL:${C3F8_STANDARD_WRITING}>>)
 set(third_party ${PROJECT_BINARY_DIR}/third_party)
-file(COPY ${C3F8_FAST_FLOAT_INCLUDE}/fast_float DESTINATION ${third_party}/include)
 
-set(C3F8_DOUBLE_CONVERSION_SOURCE "" CACHE PATH
-    "Unpacked source of double-conversion (fetched from Debian where empty)")
-set(dc_source ${C3F8_DOUBLE_CONVERSION_SOURCE})
-if(NOT dc_source)
-    set(dc_source ${third_party}/double-conversion)
-    if(NOT EXISTS ${dc_source}/double-conversion/double-to-string.cc)
-        file(REMOVE_RECURSE ${dc_source})
-        message(STATUS "Fetching Debian's source of double-conversion")
-        execute_process(
-            COMMAND ${PROJECT_SOURCE_DIR}/scripts/debian-source double-conversion ${dc_source}
-            COMMAND_ERROR_IS_FATAL ANY)
-    endif()
+if(NOT C3F8_STANDARD_READING)
+    # fast_float's headers need nothing of the machine's; copied so that no other header of the
+    # machine's is seen.
+    find_path(C3F8_FAST_FLOAT_INCLUDE fast_float/fast_float.h
+        PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    file(COPY ${C3F8_FAST_FLOAT_INCLUDE}/fast_float DESTINATION ${third_party}/include)
+    target_include_directories(c3f8_decimal_fallback SYSTEM PRIVATE ${third_party}/include)
 endif()
-file(GLOB dc_files ${dc_source}/double-conversion/*.cc)
-add_library(c3f8_double_conversion STATIC ${dc_files})
-target_include_directories(c3f8_double_conversion SYSTEM PUBLIC ${dc_source})
-target_include_directories(c3f8_decimal_fallback SYSTEM PRIVATE ${third_party}/include)
-target_link_libraries(c3f8_decimal_fallback PRIVATE c3f8_double_conversion)
+
+if(NOT C3F8_STANDARD_WRITING)
+    # double-conversion built for the target from Debian's source package.
+    set(C3F8_DOUBLE_CONVERSION_SOURCE "" CACHE PATH
+        "Unpacked source of double-conversion (fetched from Debian where empty)")
+    set(dc_source ${C3F8_DOUBLE_CONVERSION_SOURCE})
+    if(NOT dc_source)
+        set(dc_source ${third_party}/double-conversion)
+        if(NOT EXISTS ${dc_source}/double-conversion/double-to-string.cc)
+            file(REMOVE_RECURSE ${dc_source})
+            message(STATUS "Fetching Debian's source of double-conversion")
+            execute_process(
+                COMMAND ${PROJECT_SOURCE_DIR}/scripts/debian-source double-conversion ${dc_source}
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()
+    endif()
+    file(GLOB dc_files ${dc_source}/double-conversion/*.cc)
+    add_library(c3f8_double_conversion STATIC ${dc_files})
+    target_include_directories(c3f8_double_conversion SYSTEM PUBLIC ${dc_source})
+    target_link_libraries(c3f8_decimal_fallback PRIVATE c3f8_double_conversion)
+endif()

@@ -4,8 +4,12 @@
 // decimals. Each gives what std::from_chars and std::to_chars give.
 #include "core/decimal.h"
 
-#include <double-conversion/double-to-string.h>
+#if C3F8_FALLBACK_READING
 #include <fast_float/fast_float.h>
+#endif
+#if C3F8_FALLBACK_WRITING
+#include <double-conversion/double-to-string.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +17,8 @@
 #include <cstring>
 
 namespace c3f8::decimal::fallback {
+
+#if C3F8_FALLBACK_READING
 
 std::optional<double> read(std::string_view plain)
 {
@@ -29,6 +35,10 @@ std::optional<double> read(std::string_view plain)
         return std::nullopt;
     return value;
 }
+
+#endif
+
+#if C3F8_FALLBACK_WRITING
 
 char *write_fixed(double value, int decimals, char *first, char *last)
 {
@@ -66,5 +76,7 @@ char *write_shortest(double value, char *first, char *last)
     }
     return out;
 }
+
+#endif
 
 } // namespace c3f8::decimal::fallback
