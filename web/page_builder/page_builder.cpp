@@ -1,12 +1,13 @@
 // Writes the web page's generated parts from the window's design table, the calculation's
 // catalogue and the chart's painting code, so that the page cannot drift from the window:
 //
-//   c3f8calc-web-page index.html chart.png window.json
+//   c3f8calc-web-page STYLE.css SCRIPT.js index.html chart.png window.json
 //
 // index.html: the 78 controls at their places in their colours and fonts, with the chart as
-// inline SVG whose letters are outlines. For the tests, which hold the page against the window:
-// chart.png, the chart painted at the page's size, and window.json, every control of the real
-// window with its box in the window, its colours and its text.
+// inline SVG whose letters are outlines, and the page's style and script inside it, so that
+// the browser has three files less to ask for before the page is ready. For the tests, which hold
+// the page against the window: chart.png, the chart painted at the page's size, and window.json,
+// every control of the real window with its box in the window, its colours and its text.
 #include "chart/pressure_enthalpy_chart.h"
 #include "core/catalogue.h"
 #include "window/design_look.h"
@@ -29,6 +30,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <tuple>
 
@@ -261,6 +263,33 @@ std::string windowControls()
     return QJsonDocument(controls).toJson().toStdString();
 }
 
+std::string readText(const char *path)
+{
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        std::exit(1);
+    }
+    return file.readAll().toStdString();
+}
+
+// The head: the engine's script starts at once; the faces the style names are asked for
+// before the style is applied.
+std::string head(const std::string &style)
+{
+    std::string preloads;
+    static const QRegularExpression face(QStringLiteral(R"re(url\("(fonts/[^"]+\.woff2)"\))re"));
+    for (const QRegularExpressionMatch &m : face.globalMatch(QString::fromStdString(style)))
+        preloads += "<link rel=\"preload\" href=\"" + m.captured(1).toStdString() +
+                    "\" as=\"font\" type=\"font/woff2\" crossorigin>\n";
+    const std::string caption = escaped(windowCaption);
+    return "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=1000\">\n<title>" +
+           caption + "</title>\n" + preloads +
+           "<script src=\"c3f8engine.js\" async></script>\n<style>\n" + style +
+           "</style>\n</head>\n<body>\n<h1 class=\"visually-hidden\">" + caption + "</h1>\n";
+}
+
 bool write(const char *path, const std::string &content)
 {
     QFile file(QString::fromLocal8Bit(path));
@@ -273,9 +302,15 @@ bool write(const char *path, const std::string &content)
 
 int main(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s index.html chart.png window.json\n", argv[0]);
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: %s STYLE.css SCRIPT.js index.html chart.png window.json\n",
+                     argv[0]);
         return 2;
+    }
+    const std::string style = readText(argv[1]), script = readText(argv[2]);
+    if (style.find("</") != std::string::npos || script.find("</") != std::string::npos) {
+        std::fprintf(stderr, "%s: the style or script would end its element early\n", argv[0]);
+        return 1;
     }
     QApplication application(argc, argv);
     const PageWriter writer(defaultDesktop());
@@ -320,16 +355,8 @@ int main(int argc, char **argv)
     }
     panel += image;
 
-    const std::string caption = escaped(windowCaption);
     const std::string page =
-        "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"viewport\" content=\"width=1000\">\n<title>" +
-        caption +
-        "</title>\n<link rel=\"stylesheet\" href=\"c3f8calc.css\">\n"
-        "<script src=\"c3f8engine.js\" async></script>\n"
-        "<script src=\"c3f8calc.js\" defer></script>\n</head>\n<body>\n"
-        "<h1 class=\"visually-hidden\">" +
-        caption + "</h1>\n<main id=\"Panel\" style=\"width:" + std::to_string(pixels(clientWidth)) +
+        head(style) + "<main id=\"Panel\" style=\"width:" + std::to_string(pixels(clientWidth)) +
         "px;height:" + std::to_string(pixels(clientHeight)) +
         "px;background:" + css(DesignLook::fixed(Colour::WindowBrown)) + "\">\n" + panel +
         "</main>\n"
@@ -340,15 +367,16 @@ int main(int argc, char **argv)
         "</h2>\n<p id=\"failure_message\"></p>\n"
         "<button id=\"failure_ok\" type=\"button\" autofocus>OK</button>\n</dialog>\n"
         "<footer><p>Strona dla aktualnych przegladarek Chromium, Firefox i Safari. "
-        "Nic nie jest wysylane poza te strone.</p></footer>\n</body>\n</html>\n";
+        "Nic nie jest wysylane poza te strone.</p></footer>\n<script>\n" +
+        script + "</script>\n</body>\n</html>\n";
 
     QImage chart(imageSize, QImage::Format_RGB32);
     {
         QPainter painter(&chart);
         PressureEnthalpyChart::draw(painter, QSizeF(imageSize));
     }
-    if (!write(argv[1], page) || !chart.save(QString::fromLocal8Bit(argv[2])) ||
-        !write(argv[3], windowControls())) {
+    if (!write(argv[3], page) || !chart.save(QString::fromLocal8Bit(argv[4])) ||
+        !write(argv[5], windowControls())) {
         std::fprintf(stderr, "%s: cannot write its files\n", argv[0]);
         return 1;
     }
