@@ -141,10 +141,8 @@
     for (const input of document.querySelectorAll('#Panel input')) input.value = '';
     element('tevap').focus();
 
-    // Enter in a field does nothing, as in the window (the list picks an item itself).
-    document.getElementById('Panel').addEventListener('keydown', (event) => {
-        if (event.key === 'Enter' && event.target.tagName === 'INPUT') event.preventDefault();
-    });
+    // Enter and Escape in a field need no handling: without a form, a field gives them no
+    // meaning, while a field's open list still takes them to pick an item or close.
     exitButton.addEventListener('click', () => window.close());
     element('failure_ok').addEventListener('click', () => dialog.close());
     dialog.addEventListener('close', () => calculateButton.focus());
