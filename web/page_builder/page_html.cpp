@@ -1,38 +1,13 @@
-// Writes the web page's generated parts from the window's design table, the calculation's
-// catalogue and the chart's painting code, so that the page cannot drift from the window:
-//
-//   c3f8calc-web-page STYLE.css SCRIPT.js index.html chart.png window.json
-//
-// index.html: the 78 controls at their places in their colours and fonts, with the chart as
-// inline SVG whose letters are outlines, and the page's style and script inside it, so that
-// the browser has three files less to ask for before the page is ready. For the tests, which hold
-// the page against the window: chart.png, the chart painted at the page's size, and window.json,
-// every control of the real window with its box in the window, its colours and its text.
-#include "chart/pressure_enthalpy_chart.h"
+#include "page_html.h"
+
+#include "chart_svg.h"
 #include "core/catalogue.h"
 #include "window/design_look.h"
-#include "window/panel.h"
 #include "window/panel_design.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QBuffer>
-#include <QFile>
-#include <QGroupBox>
-#include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLabel>
-#include <QPainter>
 #include <QRegularExpression>
-#include <QSvgGenerator>
 
 #include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <tuple>
 
 using namespace PanelDesign;
 
@@ -175,104 +150,6 @@ private:
     QPalette m_desktop;
 };
 
-// Qt's SVG made lean for the page: what the letters drawn as outlines and the defaults make
-// redundant goes, and coordinates keep one decimal (a fourteenth of a pixel of the page).
-QString leanSvg(QString svg)
-{
-    static const QRegularExpression redundant(QStringLiteral(
-        R"re(<title>.*</title>\n|<desc>.*</desc>\n|\s*font-(family|size|weight|style)="[^"]*"|)re"
-        R"re( vector-effect="none"| fill-opacity="1"|\n(?=\n))re"));
-    svg.remove(redundant);
-    // Every path inherits the rule from the outermost group.
-    svg.remove(QRegularExpression(QStringLiteral(R"re((?<=<path) fill-rule="evenodd")re")));
-    static const QRegularExpression geometry(QStringLiteral(R"re(( (?:d|points)=")([^"]*)")re"));
-    static const QRegularExpression decimals(QStringLiteral(R"re((\.\d)\d+)re"));
-    QString lean;
-    qsizetype done = 0;
-    for (const QRegularExpressionMatch &m : geometry.globalMatch(svg)) {
-        lean += QStringView(svg).sliced(done, m.capturedStart(2) - done);
-        lean += m.captured(2).replace(decimals, QStringLiteral("\\1"));
-        done = m.capturedEnd(2);
-    }
-    lean += QStringView(svg).sliced(done);
-    return lean;
-}
-
-// The chart as SVG at the picture's size, its letters drawn as outlines so that it looks the
-// same without the faces it was drawn with.
-std::string chartSvg(const QSize &size)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(96);
-    {
-        QPainter painter(&generator);
-        PressureEnthalpyChart::draw(painter, QSizeF(size),
-                                    PressureEnthalpyChart::Letters::Outlines);
-    }
-    QString svg = leanSvg(QString::fromUtf8(buffer.data()));
-    // The element alone, without the XML prologue, filling the picture's box.
-    svg = svg.sliced(svg.indexOf(QStringLiteral("<svg")));
-    static const QRegularExpression size_(
-        QStringLiteral(R"re(^<svg\s+width="[^"]*"\s+height="[^"]*")re"));
-    svg.replace(size_,
-                QStringLiteral(
-                    R"re(<svg aria-hidden="true" focusable="false" width="100%" height="100%")re"));
-    return svg.toStdString();
-}
-
-// The window's controls as it builds them: box in the window, text and background colour as
-// its palette paints them, and caption.
-std::string windowControls()
-{
-    Panel panel;
-    QJsonArray controls;
-    for (const Control &c : PanelDesign::controls()) {
-        const QString name =
-            QString::fromUtf8(c.objectName().data(), static_cast<qsizetype>(c.objectName().size()));
-        const auto *widget = panel.findChild<QWidget *>(name);
-        const QRect box(widget->mapTo(&panel, QPoint(0, 0)), widget->size());
-        const QPalette &p = widget->palette();
-        auto [text, ground] = std::pair{p.color(QPalette::WindowText), p.color(QPalette::Window)};
-        if (c.kind == Kind::Input || c.kind == Kind::Result || c.kind == Kind::Combo)
-            std::tie(text, ground) =
-                std::pair{p.color(widget->isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                  QPalette::Text),
-                          p.color(QPalette::Base)};
-        else if (c.kind == Kind::Button)
-            std::tie(text, ground) =
-                std::pair{p.color(QPalette::ButtonText), p.color(QPalette::Button)};
-        QString caption;
-        if (const auto *label = qobject_cast<const QLabel *>(widget))
-            caption = label->text();
-        else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-            caption = button->text();
-        else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
-            caption = group->title();
-        controls.append(QJsonObject{
-            {QStringLiteral("id"), name},
-            {QStringLiteral("box"), QJsonArray{box.x(), box.y(), box.width(), box.height()}},
-            {QStringLiteral("text"), text.name()},
-            {QStringLiteral("background"), ground.name()},
-            {QStringLiteral("caption"), caption}});
-    }
-    return QJsonDocument(controls).toJson().toStdString();
-}
-
-std::string readText(const char *path)
-{
-    QFile file(QString::fromLocal8Bit(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", path);
-        std::exit(1);
-    }
-    return file.readAll().toStdString();
-}
-
 // The head: the engine's script starts at once; the faces the style names are asked for
 // before the style is applied.
 std::string head(const std::string &style)
@@ -290,33 +167,22 @@ std::string head(const std::string &style)
            "</style>\n</head>\n<body>\n<h1 class=\"visually-hidden\">" + caption + "</h1>\n";
 }
 
-bool write(const char *path, const std::string &content)
-{
-    QFile file(QString::fromLocal8Bit(path));
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(content.data(), static_cast<qint64>(content.size())) ==
-               static_cast<qint64>(content.size());
-}
-
 } // namespace
 
-int main(int argc, char **argv)
+QSize pictureSize()
 {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: %s STYLE.css SCRIPT.js index.html chart.png window.json\n",
-                     argv[0]);
-        return 2;
+    for (const Control &c : controls()) {
+        if (c.kind == Kind::Picture)
+            return {pixels(c.box.width), pixels(c.box.height)};
     }
-    const std::string style = readText(argv[1]), script = readText(argv[2]);
-    if (style.find("</") != std::string::npos || script.find("</") != std::string::npos) {
-        std::fprintf(stderr, "%s: the style or script would end its element early\n", argv[0]);
-        return 1;
-    }
-    QApplication application(argc, argv);
+    return {};
+}
+
+std::string pageHtml(const std::string &style, const std::string &script)
+{
     const PageWriter writer(defaultDesktop());
 
     std::string image;
-    QSize imageSize;
     std::array<std::string, 4> frames;
     std::array<Colour, 4> frameGround{};
     for (const Control &c : controls()) {
@@ -327,8 +193,7 @@ int main(int argc, char **argv)
         if (c.kind == Kind::Frame)
             continue;
         if (c.kind == Kind::Picture) {
-            imageSize = {pixels(c.box.width), pixels(c.box.height)};
-            image = writer.control(c, Colour::Default, chartSvg(imageSize));
+            image = writer.control(c, Colour::Default, chartSvg(pictureSize()));
             continue;
         }
         const auto parent = static_cast<std::size_t>(c.parent);
@@ -369,16 +234,5 @@ int main(int argc, char **argv)
         "<footer><p>Strona dla aktualnych przegladarek Chromium, Firefox i Safari. "
         "Nic nie jest wysylane poza te strone.</p></footer>\n<script>\n" +
         script + "</script>\n</body>\n</html>\n";
-
-    QImage chart(imageSize, QImage::Format_RGB32);
-    {
-        QPainter painter(&chart);
-        PressureEnthalpyChart::draw(painter, QSizeF(imageSize));
-    }
-    if (!write(argv[3], page) || !chart.save(QString::fromLocal8Bit(argv[4])) ||
-        !write(argv[5], windowControls())) {
-        std::fprintf(stderr, "%s: cannot write its files\n", argv[0]);
-        return 1;
-    }
-    return 0;
+    return page;
 }

@@ -1,0 +1,14 @@
+// The page's HTML, written from the window's design table and the calculation's catalogue: the
+// 78 controls at their places in their colours and fonts, with their object names as ids.
+#pragma once
+
+#include <QSize>
+
+#include <string>
+
+// The picture's box in pixels, the size the chart is drawn at.
+QSize pictureSize();
+
+// The whole page, with style and script inside it and the chart's SVG in the picture's box.
+// Needs a QApplication (the fonts and the chart are Qt's).
+std::string pageHtml(const std::string &style, const std::string &script);
