@@ -15,8 +15,10 @@ import sys
 import tempfile
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "web"))
+TESTS = Path(__file__).resolve().parents[1] / "tests"
+sys.path[:0] = [str(TESTS / "web"), str(TESTS / "support")]
 from chromium import serve, start_chromium  # noqa: E402
+from worked_runs import read_worked_runs  # noqa: E402
 
 BLANK = ("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>blank</title>"
          "</head><body><input aria-label=\"field\"><script>addEventListener('load', () => "
@@ -49,7 +51,7 @@ def measure(base, loads):
         driver.get(base + "page/index.html")
         driver.execute_async_script(READY)
         for name, text in zip(["tevap", "tsub", "x_we", "x_wy", "Qw", "m"],
-                              ["-25", "15", "0.1", "0.9", "500", "10"]):
+                              read_worked_runs()[0][0]):
             driver.find_element("id", name).send_keys(text)
         clicks = []
         for _ in range(50):

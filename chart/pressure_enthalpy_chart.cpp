@@ -138,8 +138,18 @@ void thinDashes(QPainter &painter, const QLineF &line, const QColor &colour, dou
     }
 }
 
-// How draw() was asked to draw letters; set for the duration of one draw().
+// How draw() was asked to draw letters; set for the duration of one draw(), on the one thread
+// that paints.
 Letters lettersNow = Letters::Text;
+
+// Sets lettersNow for a scope, and back to text at its end whatever way it ends.
+struct LettersFor
+{
+    explicit LettersFor(Letters letters) { lettersNow = letters; }
+    ~LettersFor() { lettersNow = Letters::Text; }
+    LettersFor(const LettersFor &) = delete;
+    LettersFor &operator=(const LettersFor &) = delete;
+};
 
 // Draws text at baseline origin in the painter's font and pen colour, as lettersNow says.
 void drawLetters(QPainter &painter, QPointF origin, const QString &text)
@@ -506,7 +516,7 @@ void drawOverlay(QPainter &painter)
 
 void draw(QPainter &painter, const QSizeF &target, Letters letters)
 {
-    lettersNow = letters;
+    const LettersFor scope(letters);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -515,7 +525,6 @@ void draw(QPainter &painter, const QSizeF &target, Letters letters)
     drawBackground(painter);
     drawOverlay(painter);
     painter.restore();
-    lettersNow = Letters::Text;
 }
 
 } // namespace PressureEnthalpyChart

@@ -29,15 +29,22 @@ if(NOT fallback_needed AND (NOT C3F8_BUILD_TESTS OR CMAKE_CROSSCOMPILING))
     return()
 endif()
 
+if(NOT CMAKE_CROSSCOMPILING)
+    # Natively, only for the comparison: both halves from Debian's packages, where installed.
+    find_package(FastFloat QUIET)
+    find_package(double-conversion QUIET)
+    if(NOT FastFloat_FOUND OR NOT double-conversion_FOUND)
+        message(STATUS "fast_float or double-conversion missing: the fallback is not compared")
+        return()
+    endif()
+endif()
+
 add_library(c3f8_decimal_fallback STATIC ${PROJECT_SOURCE_DIR}/core/decimal_fallback.cpp)
 target_include_directories(c3f8_decimal_fallback PUBLIC ${PROJECT_SOURCE_DIR})
-set_target_properties(c3f8_decimal_fallback PROPERTIES POSITION_INDEPENDENT_CODE ON)
+set_target_properties(c3f8_decimal_fallback PROPERTIES POSITION_INDEPENDENT_CODE ON AUTOMOC OFF)
 target_link_libraries(c3f8_decimal_fallback PRIVATE c3f8_warnings)
 
 if(NOT CMAKE_CROSSCOMPILING)
-    # Natively: Debian's packages, both halves, to be compared with the standard library's.
-    find_package(FastFloat REQUIRED)
-    find_package(double-conversion REQUIRED)
     target_link_libraries(c3f8_decimal_fallback PRIVATE
         FastFloat::fast_float double-conversion::double-conversion)
     target_compile_definitions(c3f8_decimal_fallback PUBLIC

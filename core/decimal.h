@@ -30,17 +30,4 @@ char *write_shortest(double value, char *first, char *last);
 char *write_fixed(double value, int decimals, char *first, char *last);
 } // namespace fallback
 
-#if C3F8_STANDARD_READING
-inline constexpr reader read = standard::read;
-#else
-inline constexpr reader read = fallback::read;
-#endif
-#if C3F8_STANDARD_WRITING
-inline constexpr shortest_writer write_shortest = standard::write_shortest;
-inline constexpr fixed_writer write_fixed = standard::write_fixed;
-#else
-inline constexpr shortest_writer write_shortest = fallback::write_shortest;
-inline constexpr fixed_writer write_fixed = fallback::write_fixed;
-#endif
-
 } // namespace c3f8::decimal

@@ -12,6 +12,7 @@
 #endif
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -44,7 +45,17 @@ char *write_fixed(double value, int decimals, char *first, char *last)
 {
     const int written =
         std::snprintf(first, static_cast<std::size_t>(last - first), "%.*f", decimals, value);
-    return first + std::clamp(written, 0, static_cast<int>(last - first) - 1);
+    char *end = first + std::clamp(written, 0, static_cast<int>(last - first) - 1);
+    // printf writes the C locale's decimal point; the plain text has '.'.
+    const char *point = std::localeconv()->decimal_point;
+    if (std::strcmp(point, ".") != 0) {
+        char *found = std::search(first, end, point, point + std::strlen(point));
+        if (found != end) {
+            *found = '.';
+            end = std::copy(found + std::strlen(point), end, found + 1);
+        }
+    }
+    return end;
 }
 
 char *write_shortest(double value, char *first, char *last)

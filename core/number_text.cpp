@@ -11,6 +11,21 @@ namespace c3f8 {
 
 namespace {
 
+// The build's conversions: the standard library's where it has them (the compile checks of
+// cmake/decimal-conversions.cmake), the fallback's where it lacks them.
+#if C3F8_STANDARD_READING
+constexpr decimal::reader read_plain = decimal::standard::read;
+#else
+constexpr decimal::reader read_plain = decimal::fallback::read;
+#endif
+#if C3F8_STANDARD_WRITING
+constexpr decimal::shortest_writer write_shortest = decimal::standard::write_shortest;
+constexpr decimal::fixed_writer write_fixed = decimal::standard::write_fixed;
+#else
+constexpr decimal::shortest_writer write_shortest = decimal::fallback::write_shortest;
+constexpr decimal::fixed_writer write_fixed = decimal::fallback::write_fixed;
+#endif
+
 constexpr bool is_digit(char c)
 {
     return c >= '0' && c <= '9';
@@ -51,7 +66,7 @@ void require_finite(double value)
 
 bool usable_separator(std::string_view separator)
 {
-    return !separator.empty() && separator.size() <= 8 &&
+    return !separator.empty() && separator.size() <= max_separator_bytes &&
            separator.find_first_of("0123456789+- \teE") == std::string_view::npos;
 }
 
@@ -98,7 +113,7 @@ std::optional<double> text_to_number(std::string_view text, std::string_view sep
     if (i != text.size())
         return std::nullopt;
 
-    const std::optional<double> value = decimal::read(plain);
+    const std::optional<double> value = read_plain(plain);
     if (!value)
         return std::nullopt;
     return negative ? -*value : *value;
@@ -108,7 +123,7 @@ std::string number_to_text(double value, std::string_view separator)
 {
     require_finite(value);
     number_buffer buffer;
-    const char *end = decimal::write_shortest(value, buffer.data(), buffer.data() + buffer.size());
+    const char *end = write_shortest(value, buffer.data(), buffer.data() + buffer.size());
     return shown(buffer.data(), end, separator);
 }
 
@@ -117,7 +132,7 @@ std::string format_number(double value, display_pattern pattern, std::string_vie
     require_finite(value);
     number_buffer buffer;
     const char *end =
-        decimal::write_fixed(value, pattern.decimals, buffer.data(), buffer.data() + buffer.size());
+        write_fixed(value, pattern.decimals, buffer.data(), buffer.data() + buffer.size());
     return shown(buffer.data(), end, separator);
 }
 

@@ -14,8 +14,9 @@
 
 namespace c3f8 {
 
-// Whether separator can serve as the decimal separator: one to eight bytes, none of which a
-// number is written with (digits, signs, blanks, e and E).
+// Whether separator can serve as the decimal separator: one to max_separator_bytes bytes, none
+// of which a number is written with (digits, signs, blanks, e and E).
+inline constexpr std::size_t max_separator_bytes = 8;
 bool usable_separator(std::string_view separator);
 
 // Reads an optional sign, digits, the separator and fraction digits, optionally followed by an

@@ -50,7 +50,8 @@ template <class... Pointers> bool any_null(Pointers... pointers)
     return ((pointers == nullptr) || ...);
 }
 
-static_assert(C3F8_SEPARATOR_MAX == 8, "the header's longest separator is the core's");
+static_assert(C3F8_SEPARATOR_MAX == max_separator_bytes,
+              "the header's longest separator is the core's");
 
 // Copies text with its NUL into capacity bytes at out, or says how many it needs.
 c3f8_status copy_text(const std::string &text, char *out, int64_t capacity, int64_t *needed)

@@ -1,13 +1,14 @@
 """The page does what the window does: the worked runs, the failures, the keyboard, the lists,
 and every text of 20,000 random points as the native core gives it."""
 import random
+import shutil
 
 import pytest
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 from chromium import start_chromium
-from conftest import INPUTS, RESULTS, open_page, shown, type_inputs
+from conftest import FOLDER, INPUTS, RESULTS, open_page, shown, type_inputs
 
 
 def press(driver, *keys):
@@ -104,12 +105,18 @@ def test_twenty_thousand_random_points_give_the_native_cores_texts(page, oracle)
         assert (run["texts"], run["warnings"], failure) == oracle(point), point
 
 
-def test_without_webassembly_the_page_says_so_in_place_of_the_buttons():
+@pytest.mark.parametrize("missing", ["WebAssembly", "engine file"])
+def test_without_its_engine_the_page_says_so_in_place_of_the_buttons(missing, tmp_path):
     driver = start_chromium()
     try:
-        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                               {"source": "delete globalThis.WebAssembly"})
-        open_page(driver)
+        page = None
+        if missing == "WebAssembly":
+            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": "delete globalThis.WebAssembly"})
+        else:
+            shutil.copytree(FOLDER, tmp_path / "page", ignore=shutil.ignore_patterns("*engine*"))
+            page = (tmp_path / "page" / "index.html").as_uri()
+        open_page(driver, page)
         visible = driver.execute_script(
             "return ['obl_b', 'exit_b', 'no_engine'].map((id) => "
             "document.getElementById(id).checkVisibility())")

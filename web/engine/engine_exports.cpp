@@ -19,6 +19,8 @@ c3f8_status c3f8web_quality_items(int32_t field, const char *separator, char *te
     try {
         if (!separator || (!text && capacity > 0))
             return C3F8_ERROR_NULL_POINTER;
+        if (capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
         if (!c3f8::usable_separator(separator))
             return C3F8_ERROR_BAD_SEPARATOR;
         std::string items;

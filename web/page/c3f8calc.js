@@ -6,11 +6,16 @@
     const OK = 0;
     const TEXT_MAX = 400;
     const POINTER = 4;
-    // c3f8_outcome in WebAssembly's memory: double values[12], int8 warnings[2], int32
-    // failure_kind, int32 failure_field, uint32 outside_fits.
-    const OUTCOME = { size: 112, warnings: 96, failureKind: 100, failureField: 104 };
-    // c3f8_field_info: five pointers, then int32 is_input.
+    // c3f8_field_info in WebAssembly's memory: five pointers, then int32 is_input.
     const FIELD_INFO = { size: 28, isInput: 20 };
+
+    // c3f8_outcome in WebAssembly's memory, for these counts: double values[results], int8
+    // warnings[warnings], int32 failure_kind, int32 failure_field, uint32 outside_fits.
+    function outcomeLayout(results, warnings) {
+        const failureKind = Math.ceil((8 * results + warnings) / 4) * 4;
+        return { size: Math.ceil((failureKind + 12) / 8) * 8, warnings: 8 * results,
+            failureKind, failureField: failureKind + 4 };
+    }
 
     function fail(what, status) {
         throw new Error(what + ' failed with status ' + status);
@@ -43,6 +48,7 @@
             warnings.push(m.UTF8ToString(heap().getUint32(scratch, true)));
         }
         const results = names.slice(inputs.length);
+        const OUTCOME = outcomeLayout(results.length, warnings.length);
 
         // Storage for one run, kept for the page's life: the engine keeps nothing between calls.
         const texts = m._malloc(results.length * TEXT_MAX);
@@ -162,15 +168,15 @@
         api.lastRunMilliseconds = performance.now() - event.timeStamp;
         if (run.failure) {
             element('failure_message').textContent = run.failure.message;
-            dialog.showModal();
-            element('failure_ok').focus();
+            dialog.showModal(); // which focuses OK, the dialog's autofocus
         }
     }
 
     const api = { ready: null, lastRunMilliseconds: null };
     window.c3f8calc = api;
 
-    // The engine's script runs as soon as it has arrived, maybe after this one.
+    // The engine's script runs as soon as it has arrived, maybe after this one; where it could
+    // not be loaded, its tag has set c3f8EngineReady to null.
     const engineScript = document.querySelector('script[src="c3f8engine.js"]');
     const engineLoaded = 'c3f8EngineReady' in window ? Promise.resolve()
         : new Promise((resolve, reject) => {

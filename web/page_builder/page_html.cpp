@@ -7,6 +7,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 
 using namespace PanelDesign;
@@ -163,8 +164,10 @@ std::string head(const std::string &style)
     return "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta name=\"viewport\" content=\"width=1000\">\n<title>" +
            caption + "</title>\n" + preloads +
-           "<script src=\"c3f8engine.js\" async></script>\n<style>\n" + style +
-           "</style>\n</head>\n<body>\n<h1 class=\"visually-hidden\">" + caption + "</h1>\n";
+           "<script src=\"c3f8engine.js\" async onerror=\"c3f8EngineReady = null\"></script>\n"
+           "<style>\n" +
+           style + "</style>\n</head>\n<body>\n<h1 class=\"visually-hidden\">" + caption +
+           "</h1>\n";
 }
 
 } // namespace
@@ -199,17 +202,12 @@ std::string pageHtml(const std::string &style, const std::string &script)
         const auto parent = static_cast<std::size_t>(c.parent);
         frames[parent] += writer.control(c, frameGround[parent], {});
     }
-    // Where the browser cannot run the engine, one line in place of the buttons.
-    std::string buttonsLeft, buttonsTop;
-    for (const Control &c : controls()) {
-        if (c.kind == Kind::Button && buttonsLeft.empty()) {
-            buttonsLeft = std::to_string(pixels(c.box.left));
-            buttonsTop = std::to_string(pixels(c.box.top));
-        }
-    }
-    frames[static_cast<std::size_t>(Frame::Dane)] +=
-        "<p id=\"no_engine\" class=\"label\" hidden style=\"left:" + buttonsLeft +
-        "px;top:" + buttonsTop +
+    // Where the browser cannot run the engine, one line in place of the buttons, in their frame.
+    const auto firstButton = std::ranges::find(controls(), Kind::Button, &Control::kind);
+    frames[static_cast<std::size_t>(firstButton->parent)] +=
+        "<p id=\"no_engine\" class=\"label\" hidden style=\"left:" +
+        std::to_string(pixels(firstButton->box.left)) +
+        "px;top:" + std::to_string(pixels(firstButton->box.top)) +
         "px\">Ta przegladarka nie obsluguje WebAssembly, wiec kalkulator nie moze "
         "liczyc.</p>\n";
 

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QLabel>
 
+#include <stdexcept>
 #include <tuple>
 
 using namespace PanelDesign;
@@ -22,6 +23,8 @@ std::string windowControls()
         const QString name =
             QString::fromUtf8(c.objectName().data(), static_cast<qsizetype>(c.objectName().size()));
         const auto *widget = panel.findChild<QWidget *>(name);
+        if (!widget)
+            throw std::logic_error("the window has no control " + name.toStdString());
         const QRect box(widget->mapTo(&panel, QPoint(0, 0)), widget->size());
         const QPalette &p = widget->palette();
         auto [text, ground] = std::pair{p.color(QPalette::WindowText), p.color(QPalette::Window)};
