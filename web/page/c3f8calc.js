@@ -57,11 +57,17 @@
         const inputPointers = m._malloc(inputs.length * POINTER);
         const message = m._malloc(TEXT_MAX * 2);
 
-        function withText(text, use) {
+        // A copy of text in the engine's memory, as UTF-8 with its NUL; the caller frees it.
+        function copyIn(text) {
             const size = m.lengthBytesUTF8(text) + 1;
             const pointer = m._malloc(size);
+            m.stringToUTF8(text, pointer, size);
+            return pointer;
+        }
+
+        function withText(text, use) {
+            const pointer = copyIn(text);
             try {
-                m.stringToUTF8(text, pointer, size);
                 return use(pointer);
             } finally {
                 m._free(pointer);
@@ -75,12 +81,8 @@
             const pointers = [];
             try {
                 for (let i = 0; i < inputs.length; ++i) {
-                    const text = String(inputTexts[i] ?? '');
-                    const size = m.lengthBytesUTF8(text) + 1;
-                    const pointer = m._malloc(size);
-                    pointers.push(pointer);
-                    m.stringToUTF8(text, pointer, size);
-                    heap().setUint32(inputPointers + POINTER * i, pointer, true);
+                    pointers.push(copyIn(String(inputTexts[i] ?? '')));
+                    heap().setUint32(inputPointers + POINTER * i, pointers[i], true);
                 }
                 const status = withText(separator, (sep) =>
                     m._c3f8_calculate(inputPointers, sep, texts, BigInt(TEXT_MAX), outcome, needed));
