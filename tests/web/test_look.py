@@ -59,6 +59,10 @@ def test_the_charts_lines_lie_where_the_window_paints_them(page):
     browser = np.asarray(Image.open(io.BytesIO(picture.screenshot_as_png)).convert("RGB"))
     window = np.asarray(Image.open(os.environ["C3F8_WEB_CHART_PNG"]).convert("RGB"))
     assert browser.shape == window.shape == (481, 593, 3)
+    # The letters are there, as outlines (half the near-black ink is theirs), not as text.
+    ink = [np.count_nonzero(p.max(axis=2) < 100) for p in (browser, window)]
+    assert abs(ink[0] - ink[1]) < ink[1] / 5, ink
+    assert not page.find_elements("css selector", "#Image1 text")
     for colour in [(255, 0, 0), (0, 0, 255), (0, 255, 0), (153, 48, 101), (0, 129, 0)]:
         masks = [np.all(picture == colour, axis=2) for picture in (browser, window)]
         assert all(m.sum() > 50 for m in masks), colour
