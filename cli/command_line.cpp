@@ -6,7 +6,10 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <span>
+#include <string>
 
 namespace c3f8::cli {
 
@@ -34,22 +37,130 @@ bool among(const std::vector<std::string> &names, const std::string &name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// The options that take one value; the inputs take any number.
-const std::vector<std::string> single_valued = {"--input", "--format", "--precision",
-                                                "--max-points"};
+// "10^8" for 100000000: the limit as a person reads it.
+std::string power_of_ten_text(std::uint64_t n)
+{
+    int exponent = 0;
+    for (; n >= 10 && n % 10 == 0; n /= 10)
+        ++exponent;
+    return n == 1 ? "10^" + std::to_string(exponent) : std::to_string(n);
+}
+
+// The program's own options beside the inputs (each of which takes any number of values). From
+// this table come CLI11's definitions, the options that take a value, those that may be given
+// only once, and the flags. In a description, {formats} stands for the list of formats and
+// {max} for the default limit of points.
+enum class own
+{
+    input,
+    format,
+    precision,
+    max_points,
+    decimal_comma,
+};
+enum class option_takes
+{
+    one_value, // given at most once
+    nothing,   // a flag
+};
+constexpr std::array<std::string_view, 2> precisions = {"shown", "full"};
+constexpr auto format_choices = [] {
+    std::array<std::string_view, format_names.size()> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = format_names[i].name;
+    return names;
+}();
+struct own_option
+{
+    own id;
+    std::string_view name;
+    option_takes takes;
+    std::string_view value_name;             // as --help shows the value; empty: CLI11's own
+    std::span<const std::string_view> among; // the values allowed; empty: any
+    std::string_view description;
+};
+// clang-format off
+constexpr std::array<own_option, 5> own_options = {{
+    {own::input, "--input", option_takes::one_value, "FILE", {},
+     "a CSV file whose header names inputs, one point a row (- for standard input); its other "
+     "columns are carried through"},
+    {own::format, "--format", option_takes::one_value, "", format_choices,
+     "{formats} (default: table on a terminal, csv otherwise)"},
+    {own::precision, "--precision", option_takes::one_value, "", precisions,
+     "shown: results as the window shows them; full: unrounded"},
+    {own::max_points, "--max-points", option_takes::one_value, "N", {},
+     "allow more points from the options than {max}"},
+    {own::decimal_comma, "--decimal-comma", option_takes::nothing, "", {},
+     "numbers with a decimal comma; CSV cells separated by ';'"},
+}};
+// clang-format on
+constexpr bool own_options_in_order()
+{
+    for (std::size_t i = 0; i < own_options.size(); ++i)
+        if (static_cast<std::size_t>(own_options[i].id) != i)
+            return false;
+    return true;
+}
+static_assert(own_options_in_order(), "the rows of own_options follow the enumeration own");
+
+// CLI11's flags, which answer instead of working.
+constexpr std::array<std::string_view, 3> answering_flags = {"-h", "--help", "--version"};
+
+// "table, csv or json".
+std::string listed(std::span<const std::string_view> names)
+{
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        list.append(i == 0 ? "" : i + 1 == names.size() ? " or " : ", ").append(names[i]);
+    return list;
+}
+
+std::string description_of(const own_option &o)
+{
+    std::string text(o.description);
+    if (const auto at = text.find("{formats}"); at != std::string::npos)
+        text.replace(at, 9, listed(format_choices));
+    if (const auto at = text.find("{max}"); at != std::string::npos)
+        text.replace(at, 5, power_of_ten_text(default_max_points));
+    return text;
+}
+
+struct option_names
+{
+    std::vector<std::string> takes_value, single_valued, flags;
+};
+
+option_names names_of_options()
+{
+    option_names names;
+    for (const field_row &row : field_table) {
+        if (is_input(row.id))
+            names.takes_value.push_back("--" + std::string(row.name));
+    }
+    for (const own_option &o : own_options) {
+        if (o.takes == option_takes::nothing) {
+            names.flags.emplace_back(o.name);
+        } else {
+            names.takes_value.emplace_back(o.name);
+            names.single_valued.emplace_back(o.name);
+        }
+    }
+    names.flags.insert(names.flags.end(), answering_flags.begin(), answering_flags.end());
+    return names;
+}
 
 // Options are named exactly: an argument that looks like an option and is no option, or an
 // argument that belongs to no option, is refused by name, and so is an option of one value
 // given twice.
-void refuse_strays(const std::vector<std::string> &arguments,
-                   const std::vector<std::string> &takes_value,
-                   const std::vector<std::string> &flags)
+void refuse_strays(const std::vector<std::string> &arguments, const option_names &options)
 {
+    const std::vector<std::string> &takes_value = options.takes_value;
+    const std::vector<std::string> &flags = options.flags;
     std::vector<std::string> seen;
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string &argument = arguments[k];
         if (among(takes_value, argument)) {
-            if (among(single_valued, argument)) {
+            if (among(options.single_valued, argument)) {
                 if (among(seen, argument))
                     throw usage_error(argument + " is given twice");
                 seen.push_back(argument);
@@ -136,7 +247,6 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
 
     std::array<std::vector<std::string>, input_count> texts;
     std::array<CLI::Option *, input_count> input_options{};
-    std::vector<std::string> takes_value;
     for (std::size_t i = 0; i < input_count; ++i) {
         const field_row &row = field_table[i];
         const std::string name = "--" + std::string(row.name);
@@ -148,40 +258,31 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
             ->allow_extra_args(false)
             ->type_name("VALUE|FROM:TO:STEP");
-        takes_value.push_back(name);
     }
-    std::string input_file, format, precision = "shown", max_points = "100000000";
+    std::array<std::string, own_options.size()> values;
+    values[static_cast<std::size_t>(own::precision)] = "shown";
+    values[static_cast<std::size_t>(own::max_points)] = std::to_string(default_max_points);
     bool decimal_comma = false;
-    auto *file_option =
-        app.add_option("--input", input_file,
-                       "a CSV file whose header names inputs, one point a row (- for "
-                       "standard input); its other columns are carried through")
-            ->type_name("FILE");
-    std::vector<std::string> formats;
-    std::string format_list;
-    for (const format_name &f : format_names) {
-        formats.emplace_back(f.name);
-        format_list += (format_list.empty()                  ? ""
-                        : f.name == format_names.back().name ? " or "
-                                                             : ", ") +
-                       std::string(f.name);
+    std::array<CLI::Option *, own_options.size()> options{};
+    for (const own_option &o : own_options) {
+        const auto i = static_cast<std::size_t>(o.id);
+        const std::string name(o.name);
+        if (o.takes == option_takes::nothing) {
+            options[i] = app.add_flag(name, decimal_comma, description_of(o));
+            continue;
+        }
+        options[i] = app.add_option(name, values[i], description_of(o));
+        if (!o.value_name.empty())
+            options[i]->type_name(std::string(o.value_name));
+        if (!o.among.empty())
+            options[i]->check(
+                CLI::IsMember(std::vector<std::string>(o.among.begin(), o.among.end())));
     }
-    auto *format_option = app.add_option("--format", format,
-                                         format_list + " (default: table on a terminal, "
-                                                       "csv otherwise)")
-                              ->check(CLI::IsMember(formats));
-    app.add_option("--precision", precision,
-                   "shown: results as the window shows them; full: unrounded")
-        ->check(CLI::IsMember({"shown", "full"}));
-    app.add_option("--max-points", max_points, "allow more points from the options than 10^8")
-        ->type_name("N");
-    app.add_flag("--decimal-comma", decimal_comma,
-                 "numbers with a decimal comma; CSV cells separated by ';'");
-    takes_value.insert(takes_value.end(), single_valued.begin(), single_valued.end());
-    const std::vector<std::string> flags = {"-h", "--help", "--version", "--decimal-comma"};
+    const option_names option_list = names_of_options();
 
-    const std::vector<std::string> arguments = split_values(argc, argv, takes_value, flags);
-    refuse_strays(arguments, takes_value, flags);
+    const std::vector<std::string> arguments =
+        split_values(argc, argv, option_list.takes_value, option_list.flags);
+    refuse_strays(arguments, option_list);
     std::vector<const char *> pointers = {argv[0]};
     for (const std::string &argument : arguments)
         pointers.push_back(argument.c_str());
@@ -196,15 +297,21 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     }
 
     command c;
-    c.separator = decimal_comma ? ',' : '.';
-    c.full_precision = precision == "full";
-    c.max_points = count_of(max_points, "--max-points");
-    if (*file_option)
-        c.input_file = input_file;
-    if (*format_option)
+    c.separator = decimal_comma ? decimal_separator(",") : decimal_separator(".");
+    const auto value = [&values](own o) -> const std::string & {
+        return values[static_cast<std::size_t>(o)];
+    };
+    const auto given = [&options](own o) {
+        return options[static_cast<std::size_t>(o)]->count() > 0;
+    };
+    c.full_precision = value(own::precision) == "full";
+    c.max_points = count_of(value(own::max_points), "--max-points");
+    if (given(own::input))
+        c.input_file = value(own::input);
+    if (given(own::format))
         c.format =
             std::find_if(format_names.begin(), format_names.end(), [&](const format_name &f) {
-                return f.name == format;
+                return f.name == value(own::format);
             })->format;
     // The values as given: CLI11's conversion of a list could read some texts as lists.
     for (std::size_t i = 0; i < input_count; ++i) {

@@ -15,6 +15,10 @@
 
 namespace c3f8::cli {
 
+// Without --max-points, the most points the options may give: a mistyped STEP is refused
+// before it runs for hours.
+inline constexpr std::uint64_t default_max_points = 100'000'000;
+
 struct command
 {
     // The values of each input given as options; empty where the input has none.
@@ -25,8 +29,8 @@ struct command
     std::optional<std::string> input_file; // "-" for standard input
     std::optional<output_format> format;   // none: table on a terminal, CSV otherwise
     bool full_precision = false;
-    char separator = '.';
-    std::uint64_t max_points = 100'000'000;
+    decimal_separator separator = ".";
+    std::uint64_t max_points = default_max_points;
 };
 
 // What to print instead of working, for --help and --version.

@@ -29,8 +29,8 @@ bool csv_reader::read_more()
 {
     if (m_ended)
         return false;
-    if (m_beforeWaiting && !input_ready(m_in))
-        m_beforeWaiting();
+    if (m_before_waiting && !input_ready(m_in))
+        m_before_waiting();
     const auto got = read_some(m_in, m_buffer.data() + m_end, m_buffer.size() - m_end);
     if (!got)
         throw file_error("cannot read " + m_name + ": " + std::strerror(errno));
@@ -61,7 +61,7 @@ int csv_reader::get()
 
 void csv_reader::malformed(std::size_t column, const char *what) const
 {
-    throw file_error(m_name + ", line " + std::to_string(m_recordLine) + ", column " +
+    throw file_error(m_name + ", line " + std::to_string(m_record_line) + ", column " +
                      std::to_string(column) + ": " + what);
 }
 
@@ -91,7 +91,7 @@ bool csv_reader::next(std::vector<std::string> &cells)
         // Blank lines, lines of blanks and rows of empty cells, as spreadsheets write them
         // under their data, hold no record; a quoted cell, even an empty one, is a value.
         if (quoted || !std::all_of(cells.begin(), cells.end(), is_blank))
-            return m_headerRead = true;
+            return m_header_read = true;
     }
     return false;
 }
@@ -100,14 +100,14 @@ bool csv_reader::record(std::vector<std::string> &cells, bool &quoted)
 {
     cells.clear();
     quoted = false;
-    m_recordLine = m_line;
+    m_record_line = m_line;
     if (peek() == EOF)
         return false;
-    bool lineEnded = false;
+    bool line_ended = false;
     const auto take = [&](std::string &cell, std::size_t column, int c) {
         if (c == 0) {
             // UTF-16 puts a NUL byte beside every letter of a header.
-            if (!m_headerRead)
+            if (!m_header_read)
                 utf16();
             malformed(column, "a NUL byte stands in the cell; the file is not plain text");
         }
@@ -115,7 +115,7 @@ bool csv_reader::record(std::vector<std::string> &cells, bool &quoted)
         if (cell.size() > longest_cell)
             malformed(column, "a cell is longer than a mebibyte");
     };
-    while (!lineEnded) {
+    while (!line_ended) {
         if (cells.size() == most_cells)
             malformed(cells.size() + 1, "a record has more than 4096 cells");
         std::string &cell = cells.emplace_back();
@@ -154,7 +154,7 @@ bool csv_reader::record(std::vector<std::string> &cells, bool &quoted)
             else
                 ++m_line;
         }
-        lineEnded = c != m_delimiter;
+        line_ended = c != m_delimiter;
     }
     return true;
 }

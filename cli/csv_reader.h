@@ -29,10 +29,10 @@ public:
     bool next(std::vector<std::string> &cells);
 
     // Called before every read that would have to wait for more input.
-    void before_waiting(std::function<void()> call) { m_beforeWaiting = std::move(call); }
+    void before_waiting(std::function<void()> call) { m_before_waiting = std::move(call); }
 
     // The line on which the record last read begins, from 1.
-    std::uint64_t line() const { return m_recordLine; }
+    std::uint64_t line() const { return m_record_line; }
     const std::string &name() const { return m_name; }
 
 private:
@@ -48,11 +48,11 @@ private:
     std::FILE *m_in;
     std::string m_name;
     char m_delimiter;
-    std::function<void()> m_beforeWaiting;
+    std::function<void()> m_before_waiting;
     std::array<char, 1 << 16> m_buffer{};
     std::size_t m_at = 0, m_end = 0;
-    bool m_started = false, m_headerRead = false, m_ended = false;
-    std::uint64_t m_line = 1, m_recordLine = 0;
+    bool m_started = false, m_header_read = false, m_ended = false;
+    std::uint64_t m_line = 1, m_record_line = 0;
 };
 
 } // namespace c3f8::cli

@@ -16,7 +16,7 @@ std::uint64_t saturating_product(std::uint64_t a, std::uint64_t b)
     return a * b;
 }
 
-void input_values::add(std::string value, char separator)
+void input_values::add(std::string value, decimal_separator separator)
 {
     m_starts.push_back(m_size);
     std::uint64_t count = 1;

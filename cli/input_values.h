@@ -16,7 +16,7 @@ class input_values
 public:
     // A value with ":" is a range (usage_error where it is malformed); any other goes to the
     // calculation as it is, also an empty one.
-    void add(std::string value, char separator);
+    void add(std::string value, decimal_separator separator);
 
     bool empty() const { return m_items.empty(); }
     // How many values, at most UINT64_MAX.

@@ -25,7 +25,7 @@ public:
             return nullptr;
         if (!m_settings.full_precision)
             return &p.record[f];
-        m_full = number_to_text(*p.outcome.value(f), std::string_view(&m_settings.separator, 1));
+        m_full = number_to_text(*p.outcome.value(f), m_settings.separator);
         return &m_full;
     }
 
@@ -159,7 +159,7 @@ public:
 
     void begin(std::span<const std::string> carried_names) override
     {
-        m_carriedNames.assign(carried_names.begin(), carried_names.end());
+        m_carried_names.assign(carried_names.begin(), carried_names.end());
     }
 
     void write(const point &p) override
@@ -167,7 +167,7 @@ public:
         std::string &b = m_out.buffer();
         b += '{';
         for (std::size_t k = 0; k < p.carried.size(); ++k) {
-            key(b, m_carriedNames[k]);
+            key(b, m_carried_names[k]);
             string(b, p.carried[k]);
             b += ',';
         }
@@ -183,8 +183,13 @@ public:
                     string(b, p.record.texts[c.of]);
                 } else if (const std::string *text = m_results(p, static_cast<field>(c.of))) {
                     // The digits of the text, in JSON's own number syntax.
-                    for (char ch : *text)
-                        b += ch == m_separator ? '.' : ch;
+                    const std::size_t at = text->find(m_separator.text());
+                    if (at == std::string::npos) {
+                        b += *text;
+                    } else {
+                        b.append(*text, 0, at) += '.';
+                        b.append(*text, at + m_separator.text().size());
+                    }
                 } else {
                     b += "null";
                 }
@@ -259,9 +264,9 @@ private:
     }
 
     output_sink &m_out;
-    char m_separator;
+    decimal_separator m_separator;
     result_texts m_results;
-    std::vector<std::string> m_carriedNames;
+    std::vector<std::string> m_carried_names;
 };
 
 // A row of right-aligned columns for each point, under the names and units. The widths come
@@ -334,8 +339,8 @@ public:
     void release() override
     {
         std::string &b = m_out.buffer();
-        if (!m_headWritten) {
-            m_headWritten = true;
+        if (!m_head_written) {
+            m_head_written = true;
             for (std::size_t line = 0; line < 2; ++line) {
                 std::vector<std::string> names;
                 for (const auto &head : m_head)
@@ -400,7 +405,7 @@ private:
     std::vector<std::size_t> m_widths;
     std::vector<std::vector<std::string>> m_held;
     std::uint64_t m_seen = 0;
-    bool m_headWritten = false;
+    bool m_head_written = false;
 };
 
 // One point, one line per result: caption, text and unit; then the fields outside the fits'
@@ -415,23 +420,23 @@ public:
 
     void write(const point &p) override
     {
-        std::size_t captionWidth = 0, textWidth = 0;
+        std::size_t caption_width = 0, text_width = 0;
         std::array<std::string, result_count> texts;
         for (std::size_t i = 0; i < result_count; ++i) {
             const field f = result(i);
             if (const std::string *text = m_results(p, f))
                 texts[i] = *text;
-            captionWidth = std::max(captionWidth, width_of(row(f).caption));
-            textWidth = std::max(textWidth, width_of(texts[i]));
+            caption_width = std::max(caption_width, width_of(row(f).caption));
+            text_width = std::max(text_width, width_of(texts[i]));
         }
         std::string &b = m_out.buffer();
         for (std::size_t i = 0; i < result_count; ++i) {
             const field f = result(i);
             if (!p.outcome.wrote(f))
                 continue;
-            pad(b, captionWidth, row(f).caption, false);
+            pad(b, caption_width, row(f).caption, false);
             b += "  ";
-            pad(b, textWidth, texts[i], true);
+            pad(b, text_width, texts[i], true);
             if (!row(f).unit.empty()) {
                 b += "  ";
                 b += row(f).unit;

@@ -38,7 +38,7 @@ struct output_settings
     bool full_precision = false;
     // The decimal separator of every number: '.' or ','. CSV cells are then separated by ','
     // or ';'.
-    char separator = '.';
+    decimal_separator separator = ".";
     // The table shows a single point line by line rather than as a row.
     bool single_point = false;
 };
@@ -66,9 +66,9 @@ public:
 std::unique_ptr<point_writer> make_point_writer(const output_settings &settings, output_sink &out);
 
 // The CSV cell delimiter that goes with a decimal separator.
-constexpr char csv_delimiter(char separator)
+constexpr char csv_delimiter(decimal_separator separator)
 {
-    return separator == ',' ? ';' : ',';
+    return separator == "," ? ';' : ',';
 }
 
 // The names of the fields outside the fits' trusted range, separated by a blank.

@@ -84,11 +84,11 @@ sweep::sweep(const command &c) : m_command(c)
                           ": give each input as an option or as a column of the input file");
 
     for (const field f : c.nesting)
-        m_perRow = saturating_product(m_perRow, c.values[index(f)].size());
-    if (m_perRow == UINT64_MAX)
+        m_per_row = saturating_product(m_per_row, c.values[index(f)].size());
+    if (m_per_row == UINT64_MAX)
         throw usage_error("the options give too many points (18446744073709551615 or more)");
-    if (m_perRow > c.max_points)
-        throw usage_error("the options give " + std::to_string(m_perRow) + " points, more than " +
+    if (m_per_row > c.max_points)
+        throw usage_error("the options give " + std::to_string(m_per_row) + " points, more than " +
                           std::to_string(c.max_points) + "; raise the limit with --max-points");
 }
 
@@ -129,7 +129,7 @@ void sweep::read_header()
                    (other == ';' ? "read it with --decimal-comma" : "leave out --decimal-comma"));
         } else {
             role.carried = true;
-            m_carriedNames.push_back(name);
+            m_carried_names.push_back(name);
         }
     }
 }
@@ -137,8 +137,8 @@ void sweep::read_header()
 bool sweep::next_row(std::array<std::string, input_count> &texts)
 {
     if (!m_reader) {
-        const bool first = !m_rowRead;
-        m_rowRead = true;
+        const bool first = !m_row_read;
+        m_row_read = true;
         return first;
     }
     if (!m_reader->next(m_cells))
@@ -163,7 +163,7 @@ void sweep::run(point_writer &writer, const std::function<void(const sweep_count
     if (m_reader)
         m_reader->before_waiting(flush_output);
     const std::vector<field> &nesting = m_command.nesting;
-    const std::string_view separator(&m_command.separator, 1);
+    const decimal_separator separator = m_command.separator;
     // The texts of the inputs for the point at hand, and which value each swept input is at.
     std::array<std::string, input_count> texts;
     std::vector<std::uint64_t> at(nesting.size());
@@ -185,7 +185,7 @@ void sweep::run(point_writer &writer, const std::function<void(const sweep_count
 
     sweep_counts counts;
     while (next_row(texts)) {
-        if (m_perRow == 0)
+        if (m_per_row == 0)
             continue;
         for (std::size_t k = 0; k < nesting.size(); ++k)
             set(k, 0);

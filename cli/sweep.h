@@ -31,10 +31,10 @@ public:
     sweep &operator=(const sweep &) = delete;
 
     // How many points the options give for each row of the file (or in all, without a file).
-    std::uint64_t points_per_row() const { return m_perRow; }
+    std::uint64_t points_per_row() const { return m_per_row; }
     bool has_file() const { return m_reader != nullptr; }
     // The names of the file's own columns that are carried through to the output.
-    const std::vector<std::string> &carried_names() const { return m_carriedNames; }
+    const std::vector<std::string> &carried_names() const { return m_carried_names; }
 
     // Computes every point and hands it to writer; after each, tick() is called with the
     // counts so far, and before every read of the file that may wait, flush_output(). A
@@ -59,10 +59,10 @@ private:
     std::unique_ptr<std::FILE, int (*)(std::FILE *)> m_file{nullptr, std::fclose};
     std::unique_ptr<csv_reader> m_reader;
     std::vector<file_column> m_columns;
-    std::vector<std::string> m_carriedNames, m_carried, m_cells;
+    std::vector<std::string> m_carried_names, m_carried, m_cells;
     std::array<bool, input_count> m_given{};
-    bool m_rowRead = false;
-    std::uint64_t m_perRow = 1;
+    bool m_row_read = false;
+    std::uint64_t m_per_row = 1;
 };
 
 } // namespace c3f8::cli

@@ -35,59 +35,30 @@ struct decimal
                       " (expected FROM:TO:STEP, three numbers)");
 }
 
-decimal read_part(std::string_view part, char separator, std::string_view range_text)
+// Reads a part as a field's number is read (scan_number), then exactly, as digits and a scale.
+decimal read_part(std::string_view part, decimal_separator separator, std::string_view range_text)
 {
-    // Blanks around a part, as around a value.
-    while (!part.empty() && (part.front() == ' ' || part.front() == '\t'))
-        part.remove_prefix(1);
-    while (!part.empty() && (part.back() == ' ' || part.back() == '\t'))
-        part.remove_suffix(1);
-    std::size_t i = 0;
-    const bool negative = i < part.size() && part[i] == '-';
-    if (i < part.size() && (part[i] == '-' || part[i] == '+'))
-        ++i;
+    const std::optional<number_parts> parts = scan_number(part, separator);
+    if (!parts)
+        refuse(range_text, "has a part that is no number: '" + std::string(part) + "'");
     decimal d;
-    int digits = 0, fraction = 0;
-    bool any = false, in_fraction = false;
-    for (; i < part.size(); ++i) {
-        const char c = part[i];
-        if (c >= '0' && c <= '9') {
-            any = true;
+    int digits = 0;
+    for (const std::string_view run : {parts->integer, parts->fraction}) {
+        for (const char c : run) {
             if (digits > 0 || c != '0')
                 ++digits;
             if (digits > max_digits)
                 refuse(range_text, "has a part with too many digits");
             d.units = d.units * 10 + (c - '0');
-            if (in_fraction)
-                ++fraction;
-        } else if (c == separator && !in_fraction) {
-            in_fraction = true;
-        } else {
-            break;
         }
     }
-    if (!any)
-        refuse(range_text, "has a part that is no number: '" + std::string(part) + "'");
     long exponent = 0;
-    if (i < part.size() && (part[i] == 'e' || part[i] == 'E')) {
-        ++i;
-        const bool down = i < part.size() && part[i] == '-';
-        if (i < part.size() && (part[i] == '-' || part[i] == '+'))
-            ++i;
-        bool exponent_digits = false;
-        for (; i < part.size() && part[i] >= '0' && part[i] <= '9'; ++i) {
-            exponent_digits = true;
-            exponent = std::min(exponent * 10 + (part[i] - '0'), 1000L);
-        }
-        if (!exponent_digits)
-            refuse(range_text, "has a part that is no number: '" + std::string(part) + "'");
-        if (down)
-            exponent = -exponent;
-    }
-    if (i != part.size())
-        refuse(range_text, "has a part that is no number: '" + std::string(part) + "'");
+    for (const char c : parts->exponent)
+        exponent = std::min(exponent * 10 + (c - '0'), 1000L);
+    if (parts->exponent_negative)
+        exponent = -exponent;
 
-    long scale = fraction - exponent;
+    long scale = static_cast<long>(parts->fraction.size()) - exponent;
     if (scale < 0) {
         if (digits - scale > max_digits)
             refuse(range_text, "has a part with too many digits");
@@ -97,7 +68,7 @@ decimal read_part(std::string_view part, char separator, std::string_view range_
     if (scale > max_digits)
         refuse(range_text, "has a part with too many digits");
     d.scale = static_cast<int>(scale);
-    if (negative)
+    if (parts->negative)
         d.units = -d.units;
     return d;
 }
@@ -115,7 +86,8 @@ int128 at_scale(const decimal &d, int scale, std::string_view range_text)
 
 } // namespace
 
-value_range::value_range(std::string_view range_text, char separator) : m_separator(separator)
+value_range::value_range(std::string_view range_text, decimal_separator separator)
+    : m_separator(separator)
 {
     const auto first = range_text.find(':');
     const auto second = range_text.find(':', first + 1);
@@ -171,7 +143,7 @@ void value_range::append_value(std::uint64_t i, std::string &out) const
         out += '-';
     while (n > 0) {
         if (n == m_decimals)
-            out += m_separator;
+            out += m_separator.text();
         out += digits[--n];
     }
 }

@@ -3,6 +3,8 @@
 // "0.3" and never "0.30000000000000004".
 #pragma once
 
+#include "core/number_text.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,10 +14,10 @@ namespace c3f8::cli {
 class value_range
 {
 public:
-    // Reads FROM:TO:STEP, each part a number with separator as its decimal separator, an
-    // optional exponent and blanks around it. Throws usage_error for a part that is no number, a
-    // STEP of zero, or one that points away from TO.
-    value_range(std::string_view range_text, char separator);
+    // Reads FROM:TO:STEP, each part a number as a field holds it (scan_number). Throws
+    // usage_error for a part that is no number or has more than 36 significant digits, a STEP
+    // of zero, or one that points away from TO.
+    value_range(std::string_view range_text, decimal_separator separator);
 
     // floor((TO - FROM) / STEP + 1e-9) + 1, at most UINT64_MAX.
     std::uint64_t count() const { return m_count; }
@@ -27,7 +29,7 @@ private:
     __extension__ __int128 m_from = 0, m_step = 0; // in units of 10^-m_decimals
     int m_decimals = 0;
     std::uint64_t m_count = 0;
-    char m_separator = '.';
+    decimal_separator m_separator;
 };
 
 } // namespace c3f8::cli

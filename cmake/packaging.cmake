@@ -38,7 +38,7 @@ lists of set points and CSV files, written as a table, CSV or JSON lines
 for spreadsheets and scripts. It needs no window system.")
 # The shared library as Debian policy has it: named after its soname, with a shlibs file and
 # ldconfig run through a trigger.
-set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME lib${PROJECT_NAME}1)
+set(CPACK_DEBIAN_LIBRARY_PACKAGE_NAME lib${PROJECT_NAME}${C3F8_SOVERSION})
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
@@ -53,7 +53,7 @@ refrigerant's properties and the catalogue of fields.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME lib${PROJECT_NAME}-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "lib${PROJECT_NAME}1 (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "lib${PROJECT_NAME}${C3F8_SOVERSION} (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "${C3F8_LIBRARY_SUMMARY} - development files
 The header c3f8calc.h, the link to the shared library, a pkg-config file
 and a CMake package (find_package(c3f8calc), target c3f8calc::c3f8calc)
@@ -63,7 +63,7 @@ set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-${PROJECT_NAME})
 set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
 set(CPACK_DEBIAN_PYTHON_PACKAGE_ARCHITECTURE all)
 set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
-    "python3:any, python3-numpy, lib${PROJECT_NAME}1 (>= ${PROJECT_VERSION})")
+    "python3:any, python3-numpy, lib${PROJECT_NAME}${C3F8_SOVERSION} (>= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_PYTHON_PACKAGE_SUGGESTS "python3-matplotlib, python3-pandas")
 set(CPACK_DEBIAN_PYTHON_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PYTHON_DESCRIPTION "${C3F8_LIBRARY_SUMMARY} - Python 3

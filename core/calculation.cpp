@@ -20,7 +20,7 @@ struct run_stopped
 class text_fields
 {
 public:
-    text_fields(field_record &record, std::string_view separator)
+    text_fields(field_record &record, decimal_separator separator)
         : m_record(record), m_separator(separator)
     {
     }
@@ -36,7 +36,7 @@ public:
 
 private:
     field_record &m_record;
-    std::string_view m_separator;
+    decimal_separator m_separator;
 };
 
 // The fields as numbers: each input the double that its shortest text reads as, each result
@@ -203,7 +203,7 @@ template <class Fields> run_outcome run_on(Fields &fields)
 
 } // namespace
 
-run_outcome calculate(field_record &record, std::string_view separator)
+run_outcome calculate(field_record &record, decimal_separator separator)
 {
     text_fields fields(record, separator);
     return run_on(fields);

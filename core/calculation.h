@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/catalogue.h"
+#include "core/number_text.h"
 
 #include <array>
 #include <bitset>
@@ -53,7 +54,7 @@ struct run_outcome
 // every number in the notation of separator (the locale's decimal separator, UTF-8). At the
 // first failure it stops: the results already written keep their new texts, every other field
 // and warning keeps what it held. No result is ever infinite or undefined.
-run_outcome calculate(field_record &record, std::string_view separator);
+run_outcome calculate(field_record &record, decimal_separator separator);
 
 // The same run on numbers: each input is read as its shortest decimal text written with a point
 // would be (an infinite or undefined one does not read), and every result, warning and failure

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace c3f8 {
@@ -56,6 +57,11 @@ inline constexpr std::size_t field_count = static_cast<std::size_t>(field::count
 inline constexpr std::size_t input_count = 6;
 inline constexpr std::size_t result_count = field_count - input_count;
 
+// The items a field offers in its list, in this order: the inlet and outlet qualities.
+inline constexpr std::array<double, 10> inlet_qualities{0,   0.1, 0.2, 0.3, 0.4,
+                                                        0.5, 0.6, 0.7, 0.8, 0.9};
+inline constexpr std::array<double, 7> outlet_qualities{0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1};
+
 struct field_row
 {
     field id;
@@ -64,6 +70,7 @@ struct field_row
     std::string_view unit;    // as its unit label reads, without brackets; empty: none
     std::optional<display_pattern> shown_as; // results only
     std::string_view meaning;                // what it is, in a line of English
+    std::span<const double> offered{};       // an input's list of items; empty: a plain field
 };
 
 // clang-format off
@@ -73,9 +80,9 @@ inline constexpr std::array<field_row, field_count> field_table = {{
     {field::tsub,      "tsub",      "T przechlodzenia cieczy", "C",       {},
      "temperature of the subcooled liquid arriving at the pre-heater"},
     {field::x_we,      "x_we",      "x_we",                    "",        {},
-     "vapour quality wanted at the inlet of the measuring section"},
+     "vapour quality wanted at the inlet of the measuring section", inlet_qualities},
     {field::x_wy,      "x_wy",      "x_wy",                    "",        {},
-     "vapour quality wanted at the outlet of the measuring section"},
+     "vapour quality wanted at the outlet of the measuring section", outlet_qualities},
     {field::Qw,        "Qw",        "Qw",                      "W",       {},
      "heat dissipated in the test object"},
     {field::m,         "m",         "m",                       "g/s",     {},
@@ -112,15 +119,16 @@ constexpr bool field_table_is_complete()
     for (std::size_t i = 0; i < field_count; ++i) {
         const field_row &row = field_table[i];
         if (static_cast<std::size_t>(row.id) != i || row.name.empty() || row.caption.empty() ||
-            row.meaning.empty() || row.shown_as.has_value() != (i >= input_count))
+            row.meaning.empty() || row.shown_as.has_value() != (i >= input_count) ||
+            (!row.offered.empty() && i >= input_count))
             return false;
     }
     return true;
 }
 static_assert(field_table_is_complete(),
               "every field needs its row, in enumeration order, with a name, a caption, a meaning "
-              "and, for "
-              "a result (and only for a result), its display pattern");
+              "and, for a result (and only for a result), its display pattern; only an input "
+              "offers a list");
 
 constexpr std::size_t index(field f)
 {
@@ -146,11 +154,6 @@ constexpr std::string_view field_name(field f)
 {
     return row(f).name;
 }
-
-// The items offered in the lists of the two quality fields, in this order.
-inline constexpr std::array<double, 10> inlet_qualities{0,   0.1, 0.2, 0.3, 0.4,
-                                                        0.5, 0.6, 0.7, 0.8, 0.9};
-inline constexpr std::array<double, 7> outlet_qualities{0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1};
 
 enum class warning
 {

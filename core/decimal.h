@@ -14,7 +14,8 @@ namespace c3f8::decimal {
 // range reads as zero.
 using reader = std::optional<double> (*)(std::string_view plain);
 // Writes value (finite) into [first, last) and returns the end: the shortest plain text that
-// reads back to value, or value rounded to decimals places. last - first must be at least 400.
+// reads back to value, or value rounded to decimals places. last - first must be at least
+// max_text_bytes (number_text.h).
 using shortest_writer = char *(*)(double value, char *first, char *last);
 using fixed_writer = char *(*)(double value, int decimals, char *first, char *last);
 

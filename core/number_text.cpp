@@ -35,21 +35,22 @@ constexpr bool is_blank(char c)
     return c == ' ' || c == '\t';
 }
 
-// Room for the integer digits of the largest double (309), a sign and a few decimals.
-using number_buffer = std::array<char, 400>;
+using number_buffer = std::array<char, max_text_bytes>;
+// The widest text a pattern writes: 309 integer digits, a sign, a separator, the decimals, a NUL.
+static_assert(309 + 1 + max_separator_bytes + 3 + 1 <= max_text_bytes);
 
 // The plain text written, with the locale's separator for its '.' and without the minus
 // sign on a zero ("-0.0"), which shows no sign.
-std::string shown(const char *first, const char *last, std::string_view separator)
+std::string shown(const char *first, const char *last, decimal_separator separator)
 {
     std::string_view plain(first, static_cast<std::size_t>(last - first));
     if (plain.starts_with('-') && plain.find_first_not_of("0.", 1) == std::string_view::npos)
         plain.remove_prefix(1);
     std::string text;
-    text.reserve(plain.size() + separator.size());
+    text.reserve(plain.size() + separator.text().size());
     for (char c : plain) {
         if (c == '.')
-            text += separator;
+            text += separator.text();
         else
             text += c;
     }
@@ -64,62 +65,75 @@ void require_finite(double value)
 
 } // namespace
 
-bool usable_separator(std::string_view separator)
-{
-    return !separator.empty() && separator.size() <= max_separator_bytes &&
-           separator.find_first_of("0123456789+- \teE") == std::string_view::npos;
-}
-
-std::optional<double> text_to_number(std::string_view text, std::string_view separator)
+std::optional<number_parts> scan_number(std::string_view text, decimal_separator separator)
 {
     while (!text.empty() && is_blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && is_blank(text.back()))
         text.remove_suffix(1);
 
-    // The notation is checked here; the decimal reader, which knows no locale, then reads the
-    // number rewritten with '.' and without its sign.
-    std::string plain;
-    plain.reserve(text.size());
     std::size_t i = 0;
     const auto take_sign = [&] {
+        const bool negative = i < text.size() && text[i] == '-';
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            return text[i++];
-        return '+';
+            ++i;
+        return negative;
     };
     const auto take_digits = [&] {
         const std::size_t from = i;
         while (i < text.size() && is_digit(text[i]))
-            plain += text[i++];
-        return i - from;
+            ++i;
+        return text.substr(from, i - from);
     };
 
-    const bool negative = take_sign() == '-';
-    std::size_t mantissa_digits = take_digits();
-    if (!separator.empty() && text.substr(i).starts_with(separator)) {
-        i += separator.size();
-        plain += '.';
-        mantissa_digits += take_digits();
+    number_parts parts;
+    parts.negative = take_sign();
+    parts.integer = take_digits();
+    if (text.substr(i).starts_with(separator.text())) {
+        i += separator.text().size();
+        parts.has_separator = true;
+        parts.fraction = take_digits();
     }
-    if (mantissa_digits == 0)
+    if (parts.integer.empty() && parts.fraction.empty())
         return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        plain += 'e';
-        plain += take_sign();
-        if (take_digits() == 0)
+        parts.has_exponent = true;
+        parts.exponent_negative = take_sign();
+        parts.exponent = take_digits();
+        if (parts.exponent.empty())
             return std::nullopt;
     }
     if (i != text.size())
         return std::nullopt;
+    return parts;
+}
 
+std::optional<double> text_to_number(std::string_view text, decimal_separator separator)
+{
+    // The decimal reader, which knows no locale, reads the number rewritten with '.' and
+    // without its sign.
+    const std::optional<number_parts> parts = scan_number(text, separator);
+    if (!parts)
+        return std::nullopt;
+    std::string plain;
+    plain.reserve(text.size());
+    plain += parts->integer;
+    if (parts->has_separator) {
+        plain += '.';
+        plain += parts->fraction;
+    }
+    if (parts->has_exponent) {
+        plain += parts->exponent_negative ? "e-" : "e+";
+        plain += parts->exponent;
+    }
     const std::optional<double> value = read_plain(plain);
     if (!value)
         return std::nullopt;
-    return negative ? -*value : *value;
+    return parts->negative ? -*value : *value;
 }
 
-std::string number_to_text(double value, std::string_view separator)
+std::string number_to_text(double value, decimal_separator separator)
 {
     require_finite(value);
     number_buffer buffer;
@@ -127,7 +141,7 @@ std::string number_to_text(double value, std::string_view separator)
     return shown(buffer.data(), end, separator);
 }
 
-std::string format_number(double value, display_pattern pattern, std::string_view separator)
+std::string format_number(double value, display_pattern pattern, decimal_separator separator)
 {
     require_finite(value);
     number_buffer buffer;

@@ -2,42 +2,28 @@
 // C++ exception crosses into a caller written in C, Python or LabVIEW.
 #include "c3f8calc.h"
 
+#include "interface_checks.h"
+#include "interface_support.h"
+
 #include "core/calculation.h"
 #include "core/correlations.h"
 #include "core/number_text.h"
 #include "project_info.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <limits>
-#include <new>
 #include <string>
+#include <string_view>
 
 namespace {
 
 using namespace c3f8;
-
-static_assert(C3F8_INPUT_COUNT == input_count && C3F8_RESULT_COUNT == result_count &&
-                  C3F8_FIELD_COUNT == field_count && C3F8_WARNING_COUNT == warning_count,
-              "the header's counts are the catalogue's");
-static_assert(field_count <= 32, "outside_fits is a mask of 32 bits");
-static_assert(static_cast<int>(column_kind::field) == C3F8_COLUMN_FIELD &&
-                  static_cast<int>(column_kind::failure_field) == C3F8_COLUMN_FAILURE_FIELD,
-              "the header's kinds of column are the catalogue's");
+using interface_support::copy_text;
+using interface_support::guarded;
 
 constexpr double not_reached = std::numeric_limits<double>::quiet_NaN();
-
-// Runs body and turns whatever it throws into a status.
-template <class Body> c3f8_status guarded(Body body) noexcept
-{
-    try {
-        return body();
-    } catch (const std::bad_alloc &) {
-        return C3F8_ERROR_OUT_OF_MEMORY;
-    } catch (...) {
-        return C3F8_ERROR_INTERNAL;
-    }
-}
 
 // Whether i numbers one of count entries.
 bool within(int32_t i, std::size_t count)
@@ -50,25 +36,33 @@ template <class... Pointers> bool any_null(Pointers... pointers)
     return ((pointers == nullptr) || ...);
 }
 
-static_assert(C3F8_SEPARATOR_MAX == max_separator_bytes,
-              "the header's longest separator is the core's");
-
-// Copies text with its NUL into capacity bytes at out, or says how many it needs.
-c3f8_status copy_text(const std::string &text, char *out, int64_t capacity, int64_t *needed)
+// What c3f8_layout answers: the limits and the layout of the structs as this build lays them out.
+struct layout_item
 {
-    if (!out && capacity > 0)
-        return C3F8_ERROR_NULL_POINTER;
-    const auto size = static_cast<int64_t>(text.size()) + 1;
-    if (size > capacity) {
-        if (needed)
-            *needed = size;
-        return C3F8_ERROR_BUFFER_TOO_SMALL;
-    }
-    std::memcpy(out, text.c_str(), static_cast<std::size_t>(size));
-    if (needed)
-        *needed = size;
-    return C3F8_OK;
-}
+    std::string_view name;
+    std::size_t value;
+};
+// clang-format off
+constexpr layout_item layout_items[] = {
+    {"text_max",                     C3F8_TEXT_MAX},
+    {"separator_max",                C3F8_SEPARATOR_MAX},
+    {"pointer",                      sizeof(const char *)},
+    {"c3f8_field_info",              sizeof(c3f8_field_info)},
+    {"c3f8_field_info.name",         offsetof(c3f8_field_info, name)},
+    {"c3f8_field_info.caption",      offsetof(c3f8_field_info, caption)},
+    {"c3f8_field_info.unit",         offsetof(c3f8_field_info, unit)},
+    {"c3f8_field_info.pattern",      offsetof(c3f8_field_info, pattern)},
+    {"c3f8_field_info.meaning",      offsetof(c3f8_field_info, meaning)},
+    {"c3f8_field_info.is_input",     offsetof(c3f8_field_info, is_input)},
+    {"c3f8_field_info.decimals",     offsetof(c3f8_field_info, decimals)},
+    {"c3f8_outcome",                 sizeof(c3f8_outcome)},
+    {"c3f8_outcome.values",          offsetof(c3f8_outcome, values)},
+    {"c3f8_outcome.warnings",        offsetof(c3f8_outcome, warnings)},
+    {"c3f8_outcome.failure_kind",    offsetof(c3f8_outcome, failure_kind)},
+    {"c3f8_outcome.failure_field",   offsetof(c3f8_outcome, failure_field)},
+    {"c3f8_outcome.outside_fits",    offsetof(c3f8_outcome, outside_fits)},
+};
+// clang-format on
 
 void fill_outcome(const run_outcome &outcome, const std::array<bool, warning_count> &shown,
                   double *values, int8_t *warnings, uint32_t *outside_fits, int32_t *kind,
@@ -141,6 +135,19 @@ c3f8_status c3f8_counts(int32_t *fields, int32_t *warnings, int32_t *failure_kin
     if (column_total)
         *column_total = static_cast<int32_t>(column_count);
     return C3F8_OK;
+}
+
+c3f8_status c3f8_layout(const char *item, int64_t *value)
+{
+    if (any_null(item, value))
+        return C3F8_ERROR_NULL_POINTER;
+    for (const layout_item &known : layout_items) {
+        if (known.name == item) {
+            *value = static_cast<int64_t>(known.value);
+            return C3F8_OK;
+        }
+    }
+    return C3F8_ERROR_BAD_INDEX;
 }
 
 c3f8_status c3f8_field(int32_t f, c3f8_field_info *info)
@@ -251,13 +258,14 @@ c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT], const cha
                 return C3F8_ERROR_NULL_POINTER;
         if (text_capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
-        if (!usable_separator(separator))
+        const std::optional<decimal_separator> usable = make_separator(separator);
+        if (!usable)
             return C3F8_ERROR_BAD_SEPARATOR;
 
         field_record record;
         for (std::size_t i = 0; i < input_count; ++i)
             record.texts[i] = inputs[i];
-        const run_outcome ran = calculate(record, separator);
+        const run_outcome ran = calculate(record, *usable);
         int64_t longest = 1;
         for (std::size_t i = 0; i < result_count; ++i)
             longest = std::max(longest, static_cast<int64_t>(record[result(i)].size()) + 1);
@@ -319,9 +327,10 @@ c3f8_status c3f8_read_number(const char *text, const char *separator, double *va
     return guarded([&] {
         if (any_null(text, separator, value, readable))
             return C3F8_ERROR_NULL_POINTER;
-        if (!usable_separator(separator))
+        const std::optional<decimal_separator> usable = make_separator(separator);
+        if (!usable)
             return C3F8_ERROR_BAD_SEPARATOR;
-        const auto read = text_to_number(text, separator);
+        const auto read = text_to_number(text, *usable);
         *value = read.value_or(not_reached);
         *readable = read.has_value() ? 1 : 0;
         return C3F8_OK;
@@ -338,12 +347,13 @@ c3f8_status c3f8_format_result(int32_t f, double value, const char *separator, c
             return C3F8_ERROR_BAD_INDEX;
         if (capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
-        if (!usable_separator(separator))
+        const std::optional<decimal_separator> usable = make_separator(separator);
+        if (!usable)
             return C3F8_ERROR_BAD_SEPARATOR;
         if (!std::isfinite(value))
             return C3F8_ERROR_BAD_VALUE;
         const field_row &r = field_table[static_cast<std::size_t>(f)];
-        return copy_text(format_number(value, *r.shown_as, separator), text, capacity, needed);
+        return copy_text(format_number(value, *r.shown_as, *usable), text, capacity, needed);
     });
 }
 

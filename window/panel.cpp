@@ -44,10 +44,12 @@ void setRole(QPalette &palette, QPalette::ColorRole role, const QColor &colour)
     palette.setColor(QPalette::All, role, colour);
 }
 
-// The decimal separator of the user's locale as it is now, as the calculation takes it.
-std::string decimalSeparator()
+// The decimal separator of the user's locale as it is now, as the calculation takes it; a point
+// where numbers could not be written with the locale's.
+c3f8::decimal_separator decimalSeparator()
 {
-    return QLocale().decimalPoint().toStdString();
+    const c3f8::decimal_separator point = ".";
+    return c3f8::make_separator(QLocale().decimalPoint().toStdString()).value_or(point);
 }
 
 } // namespace
@@ -236,16 +238,16 @@ void Panel::setTabOrder(const QList<QWidget *> &buttons)
 void Panel::fillQualityLists()
 {
     // The locale's notation as it is now: a Polish system lists 0,1 ... 0,9.
-    const std::string separator = decimalSeparator();
-    const auto fill = [&separator](QLineEdit *field, const auto &values) {
-        auto *combo = static_cast<QComboBox *>(field->parentWidget());
-        for (double value : values)
+    const c3f8::decimal_separator separator = decimalSeparator();
+    for (const c3f8::field_row &row : c3f8::field_table) {
+        if (row.offered.empty())
+            continue;
+        auto *combo = static_cast<QComboBox *>(m_fields[c3f8::index(row.id)]->parentWidget());
+        for (double value : row.offered)
             combo->addItem(QString::fromStdString(c3f8::number_to_text(value, separator)));
         combo->setCurrentIndex(-1);
         combo->clearEditText();
-    };
-    fill(m_fields[c3f8::index(c3f8::field::x_we)], c3f8::inlet_qualities);
-    fill(m_fields[c3f8::index(c3f8::field::x_wy)], c3f8::outlet_qualities);
+    }
 }
 
 void Panel::setFailureReporter(FailureReporter reporter)

@@ -225,6 +225,18 @@ constexpr Control table[] = {
 };
 // clang-format on
 
+// A field that offers a list is a combo box, and a combo box offers its field's list.
+constexpr bool combosOfferLists()
+{
+    for (const Control &c : table) {
+        if (c.field && (c.kind == Kind::Combo) == c3f8::row(*c.field).offered.empty())
+            return false;
+    }
+    return true;
+}
+static_assert(combosOfferLists(), "a field whose catalogue row offers a list needs a combo box, "
+                                  "and only such a field");
+
 } // namespace
 
 std::span<const Control> controls()

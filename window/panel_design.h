@@ -33,6 +33,8 @@ enum class Frame
     Wyniki,
     Komentarz
 };
+// How many there are, the window's own area included.
+inline constexpr std::size_t frameCount = static_cast<std::size_t>(Frame::Komentarz) + 1;
 
 // What a button does when clicked.
 enum class Action

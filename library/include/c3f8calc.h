@@ -1,8 +1,8 @@
 /* c3f8calc: the operating-point calculation of an evaporative C3F8 cooling loop, as a C library.
  *
- * The same eighteen steps as the window and c3f8calc-cli: six inputs (evaporation temperature,
- * arriving liquid temperature, inlet and outlet quality, heat load, mass flow) give twelve
- * results and two warnings, or stop at a failure. Units: C, bar abs, kJ/kg, g/s, W.
+ * The same run as the window and c3f8calc-cli: the inputs (evaporation temperature, arriving
+ * liquid temperature, inlet and outlet quality, heat load, mass flow) give the results and the
+ * warnings, or stop at a failure. Units: C, bar abs, kJ/kg, g/s, W.
  *
  * Rules that hold for every function:
  * - It returns a status (c3f8_status_text alone returns a text): C3F8_OK, or an error whose
@@ -14,10 +14,14 @@
  * - Only fixed-width integer types cross the interface; the calling convention is the
  *   platform's C convention (on 64-bit Windows, the one x64 convention).
  *
- * Fields are numbered in the catalogue's order: the six inputs tevap, tsub, x_we, x_wy, Qw, m,
- * then the twelve results in the order a run writes them (pevap, Hliq_sat, Hvap_sat, Hwe_cap,
- * Hx_we, Hx_wy, dHw, dHg, Tlsub_max, x_we2, m_opt, Qg). c3f8_field and c3f8_field_index tell
- * them apart by name, so that a wrapper needs no copy of the list.
+ * Fields are numbered in the catalogue's order: the inputs tevap, tsub, x_we, x_wy, Qw, m,
+ * then the results in the order a run writes them: pevap, Hliq_sat, Hvap_sat, Hwe_cap, Hx_we,
+ * Hx_wy, dHw, dHg, Tlsub_max, x_we2, m_opt, Qg. c3f8_field and c3f8_field_index tell them apart
+ * by name, and c3f8_counts, c3f8_warning, c3f8_failure_kind and c3f8_column give the rest of
+ * the catalogue, so that a wrapper needs no copy of any list.
+ *
+ * The counts and limits below and the layout of the structs belong to the library file's
+ * version, C3F8_SOVERSION: a library whose shape differs has another soname.
  */
 #ifndef C3F8CALC_H
 #define C3F8CALC_H
@@ -36,7 +40,8 @@ extern "C" {
 #define C3F8_API
 #endif
 
-/* The version of this interface's library file (libc3f8calc.so.1, c3f8calc.dll). */
+/* The version of this interface's library file: libc3f8calc.so.C3F8_SOVERSION, and on Windows
+ * c3f8calc.dll. */
 #define C3F8_SOVERSION 1
 
 #define C3F8_INPUT_COUNT 6
@@ -67,6 +72,14 @@ typedef int32_t c3f8_status;
 #define C3F8_COLUMN_FAILURE 3       /* the kind of failure's name */
 #define C3F8_COLUMN_FAILURE_FIELD 4 /* the name of the field the failure names */
 
+/* *value: a limit or a layout of this build, by its name: "text_max" (C3F8_TEXT_MAX),
+ * "separator_max" (C3F8_SEPARATOR_MAX), "pointer" (the size of a pointer in bytes),
+ * "c3f8_field_info" and "c3f8_outcome" (a struct's size in bytes) and "STRUCT.MEMBER" (a member's
+ * offset in bytes, as "c3f8_outcome.failure_kind"); C3F8_ERROR_BAD_INDEX for any other name.
+ * For callers that cannot read this header's C, such as a script that lays out the structs
+ * itself. */
+C3F8_API c3f8_status c3f8_layout(const char *item, int64_t *value);
+
 /* A static English text for status; "unknown status" for a number that is none. */
 C3F8_API const char *c3f8_status_text(c3f8_status status);
 
@@ -85,7 +98,7 @@ typedef struct c3f8_field_info
     const char *unit;    /* "C", "bar abs", "kJ/kg", "g/s", "W", or "" for none */
     const char *pattern; /* a result's display pattern ("0.000" ... "0"); "" for an input */
     const char *meaning; /* what it is, in a line of English */
-    int32_t is_input;    /* 1 for the six inputs, 0 for the results */
+    int32_t is_input;    /* 1 for an input, 0 for a result */
     int32_t decimals;    /* a result's shown decimals; -1 for an input */
 } c3f8_field_info;
 
@@ -94,10 +107,10 @@ C3F8_API c3f8_status c3f8_field(int32_t field, c3f8_field_info *info);
 /* *field: the number of the field called name (exactly, in case); C3F8_ERROR_BAD_INDEX where
  * there is none. */
 C3F8_API c3f8_status c3f8_field_index(const char *name, int32_t *field);
-/* A warning's object name ("Ostrzezenie", "m_warn") and its caption as the window shows it. */
+/* A warning's object name and its caption as the window shows it. */
 C3F8_API c3f8_status c3f8_warning(int32_t warning, const char **name, const char **caption);
-/* A kind of failure's name ("conversion", "division_by_zero", "overflow") and its message,
- * in which "{}" stands for the field's caption. */
+/* A kind of failure's name ("conversion" and the like, as c3f8calc-cli writes it) and its
+ * message, in which "{}" stands for the field's caption. */
 C3F8_API c3f8_status c3f8_failure_kind(int32_t kind, const char **name, const char **message);
 /* Column number column of c3f8calc-cli's output: its name, its kind (C3F8_COLUMN_...) and the
  * field or warning it shows (0 for the other kinds). */
@@ -125,9 +138,9 @@ typedef struct c3f8_outcome
     uint32_t outside_fits;               /* bit i set: field i lies outside the trusted range */
 } c3f8_outcome;
 
-/* One point as the window runs it from an empty window: inputs holds the six texts as typed
- * (in the catalogue's order; UTF-8), separator the decimal separator (one or more bytes of
- * UTF-8, at most C3F8_SEPARATOR_MAX). texts receives the twelve result texts, result i at
+/* One point as the window runs it from an empty window: inputs holds the inputs' texts as
+ * typed (in the catalogue's order; UTF-8), separator the decimal separator (one or more bytes of
+ * UTF-8, at most C3F8_SEPARATOR_MAX). texts receives the results' texts, result i at
  * texts + i * text_capacity, "" for a result not reached; outcome the rest. A text_capacity of
  * C3F8_TEXT_MAX is always enough; a smaller one that does not hold every text gives
  * C3F8_ERROR_BUFFER_TOO_SMALL with *needed set (needed may be null otherwise); texts may be
@@ -145,8 +158,9 @@ C3F8_API c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT],
  * values[j * C3F8_RESULT_COUNT + i] (NaN where not reached), warnings[j * C3F8_WARNING_COUNT +
  * w] (1, 0, -1), outside_fits[j], failure_kinds[j] and failure_fields[j] (-1 where none).
  * *failed: how many points failed. One point's failure never stops the others. With n == 0
- * the arrays may be null. Should memory run out (C3F8_ERROR_OUT_OF_MEMORY), the points before
- * the one it ran out at are filled. */
+ * the arrays may be null. Each output array must be aligned as its element type is (as an
+ * array of it declared in C is); the inputs need no alignment. Should memory run out
+ * (C3F8_ERROR_OUT_OF_MEMORY), the points before the one it ran out at are filled. */
 C3F8_API c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C3F8_INPUT_COUNT],
                                          const int64_t strides[C3F8_INPUT_COUNT], double *values,
                                          int8_t *warnings, uint32_t *outside_fits,

@@ -73,6 +73,9 @@ _inputs = tuple(f for f in fields if f.is_input)
 _results = tuple(f for f in fields if not f.is_input)
 _index = {f.name: i for i, f in enumerate(fields)}
 _Outcome = _library.outcome_type(len(_results), len(warnings))
+_library.check_layout(_lib, _library.FieldInfo, "c3f8_field_info")
+_library.check_layout(_lib, _Outcome, "c3f8_outcome")
+_TEXT_MAX = _library.layout(_lib, "text_max")
 
 
 def library_path():
@@ -171,6 +174,16 @@ class Result:
         self.__dict__.update(attributes)
 
     @classmethod
+    def _of_columns(cls, shape, inputs, results, states, outside_fits, failure, failure_field):
+        """The one place where a run's columns become a Result's attributes: each argument holds
+        the columns of its kind in the catalogue's order (the inputs, results, warnings)."""
+        attributes = dict(zip((f.name for f in _inputs), inputs, strict=True))
+        attributes.update(zip((f.name for f in _results), results, strict=True))
+        attributes.update(zip((w.name for w in warnings), states, strict=True))
+        attributes.update(outside_fits=outside_fits, failure=failure, failure_field=failure_field)
+        return cls(shape, attributes)
+
+    @classmethod
     def _of_arrays(cls, shape, given, values, warning_states, outside, kinds, failed_fields):
         scalar = shape == ()
 
@@ -178,16 +191,14 @@ class Result:
             shaped = flat.reshape(shape)
             return shaped[()] if scalar else shaped
 
-        attributes = {f.name: a[()] if scalar else a for f, a in zip(_inputs, given)}
-        attributes.update({f.name: out(values[:, i]) for i, f in enumerate(_results)})
-        attributes.update({w.name: out(warning_states[:, i]) for i, w in enumerate(warnings)})
         # Each distinct mask spelt out once.
         masks, where = np.unique(outside, return_inverse=True)
-        attributes["outside_fits"] = out(np.array([_outside_names(m) for m in masks.tolist()],
-                                                  dtype=str)[where.reshape(-1)])
-        attributes["failure"] = out(_KIND_NAMES[kinds + 1])
-        attributes["failure_field"] = out(_FIELD_NAMES[failed_fields + 1])
-        return cls(shape, attributes)
+        names = np.array([_outside_names(m) for m in masks.tolist()], dtype=str)
+        return cls._of_columns(shape, [a[()] if scalar else a for a in given],
+                               [out(values[:, i]) for i in range(len(_results))],
+                               [out(warning_states[:, w]) for w in range(len(warnings))],
+                               out(names[where.reshape(-1)]), out(_KIND_NAMES[kinds + 1]),
+                               out(_FIELD_NAMES[failed_fields + 1]))
 
     def __len__(self):
         return int(np.prod(self.shape, dtype=np.int64))
@@ -202,14 +213,14 @@ class Result:
                              + ", ".join(f.name for f in _results))
         values = np.asarray(getattr(self, name), dtype=np.float64)
         separator = b"," if decimal_comma else b"."
-        buffer = ctypes.create_string_buffer(_library.TEXT_MAX)
+        buffer = ctypes.create_string_buffer(_TEXT_MAX)
         texts = np.empty(values.shape, dtype=object)
         for i, value in np.ndenumerate(values):
             if np.isnan(value):
                 texts[i] = ""
                 continue
             _check(_lib.c3f8_format_result(_index[name], float(value), separator, buffer,
-                                           _library.TEXT_MAX, None))
+                                           _TEXT_MAX, None))
             texts[i] = buffer.value.decode()
         texts = texts.astype(str)
         return texts[()] if texts.ndim == 0 else texts
@@ -266,14 +277,12 @@ def _calculate_one(numbers):
     one = _one_point
     one.point[:] = numbers
     _check(_lib.c3f8_calculate_many(*one.arguments))
-    attributes = {f.name: np.float64(x) for f, x in zip(_inputs, numbers)}
-    attributes.update({f.name: np.float64(x) for f, x in zip(_results, one.values)})
-    attributes.update({w.name: np.int8(x) for w, x in zip(warnings, one.states)})
     mask = one.outside.value
-    attributes["outside_fits"] = _outside_names(mask) if mask else ""
-    attributes["failure"] = _KIND_LIST[one.kind.value + 1]
-    attributes["failure_field"] = _FIELD_LIST[one.field.value + 1]
-    return Result((), attributes)
+    return Result._of_columns((), [np.float64(x) for x in numbers],
+                              [np.float64(x) for x in one.values],
+                              [np.int8(x) for x in one.states],
+                              _outside_names(mask) if mask else "",
+                              _KIND_LIST[one.kind.value + 1], _FIELD_LIST[one.field.value + 1])
 
 
 def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
@@ -289,7 +298,7 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
     raw = (tevap, tsub, x_we, x_wy, Qw, m)
     if all(type(v) in (float, int) for v in raw):
         return _calculate_one(raw)
-    given = [_as_given(f.name, v) for f, v in zip(_inputs, raw)]
+    given = [_as_given(f.name, v) for f, v in zip(_inputs, raw, strict=True)]
     shape = np.broadcast_shapes(*(a.shape for a in given))
     n = int(np.prod(shape, dtype=np.int64))
     values = np.empty((n, len(_results)), dtype=np.float64)
@@ -328,13 +337,13 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
 def _calculate_texts(given, shape, separator, values, warning_states, outside, kinds,
                      failed_fields):
     texts = [np.broadcast_to(a, shape).reshape(-1) for a in given]
-    buffer = ctypes.create_string_buffer(len(_results) * _library.TEXT_MAX)
+    buffer = ctypes.create_string_buffer(len(_results) * _TEXT_MAX)
     outcome = _Outcome()
     point = (ctypes.c_char_p * len(_inputs))()
     for j in range(values.shape[0]):
         for k, column in enumerate(texts):
             point[k] = _text_of(column[j], separator)
-        _check(_lib.c3f8_calculate(point, separator.encode(), buffer, _library.TEXT_MAX,
+        _check(_lib.c3f8_calculate(point, separator.encode(), buffer, _TEXT_MAX,
                                    ctypes.byref(outcome), None))
         values[j] = outcome.values
         warning_states[j] = outcome.warnings
@@ -342,6 +351,17 @@ def _calculate_texts(given, shape, separator, values, warning_states, outside, k
         failed_fields[j] = outcome.failure_field
 
 
+def _check_parameters():
+    """calculate() takes the catalogue's inputs, by their names and in their order."""
+    import inspect
+    named = [p.name for p in inspect.signature(calculate).parameters.values()
+             if p.kind is p.POSITIONAL_OR_KEYWORD]
+    if named != [f.name for f in _inputs]:
+        raise ImportError(f"calculate() takes {named}, but the c3f8calc library's inputs are "
+                          f"{[f.name for f in _inputs]}")
+
+
+_check_parameters()
 calculate.__doc__ += "".join(
     f"\n    {f.name} : {f.meaning}" + (f" [{f.unit}]" if f.unit else "") for f in _inputs)
 

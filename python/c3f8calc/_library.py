@@ -4,12 +4,13 @@ import os
 import sys
 from pathlib import Path
 
-TEXT_MAX = 400
+# The version of the library's file whose interface this module speaks (C3F8_SOVERSION).
+SOVERSION = 1
 
 if sys.platform == "win32":
     _FILE_NAME = "c3f8calc.dll"
 else:
-    _FILE_NAME = "libc3f8calc.so.1"
+    _FILE_NAME = f"libc3f8calc.so.{SOVERSION}"
 
 
 class FieldInfo(ctypes.Structure):
@@ -35,6 +36,7 @@ _str = ctypes.c_char_p
 _PROTOTYPES = {
     "c3f8_version": [ctypes.POINTER(_str)],
     "c3f8_counts": [ctypes.POINTER(_i32)] * 4,
+    "c3f8_layout": [_str, ctypes.POINTER(_i64)],
     "c3f8_field": [_i32, ctypes.POINTER(FieldInfo)],
     "c3f8_warning": [_i32, ctypes.POINTER(_str), ctypes.POINTER(_str)],
     "c3f8_failure_kind": [_i32, ctypes.POINTER(_str), ctypes.POINTER(_str)],
@@ -51,6 +53,31 @@ _PROTOTYPES = {
     "c3f8_format_result": [_i32, ctypes.c_double, _str, _p, _i64, _p],
     "c3f8_failure_message": [_i32, _i32, _p, _i64, _p],
 }
+
+
+def layout(library, item):
+    """A limit or a struct's layout as the loaded library has it (c3f8_layout)."""
+    value = ctypes.c_int64()
+    status = library.c3f8_layout(item.encode(), ctypes.byref(value))
+    if status != 0:
+        raise ImportError(f"the c3f8calc library does not know its layout item {item!r}")
+    return value.value
+
+
+def check_layout(library, struct, name):
+    """ImportError unless struct (a ctypes.Structure) is laid out as the library's C struct."""
+    mismatches = []
+    size = layout(library, name)
+    if ctypes.sizeof(struct) != size:
+        mismatches.append(f"{name} takes {size} bytes, not {ctypes.sizeof(struct)}")
+    for member, _ in struct._fields_:
+        offset = layout(library, f"{name}.{member}")
+        if getattr(struct, member).offset != offset:
+            mismatches.append(f"{name}.{member} lies at {offset}, not "
+                              f"{getattr(struct, member).offset}")
+    if mismatches:
+        raise ImportError("the c3f8calc library lays out its structures otherwise than this "
+                          "module (" + "; ".join(mismatches) + ")")
 
 
 def _candidates():

@@ -112,13 +112,13 @@ TEST(Results, BeforeRoundingAreTheFormulasOfEachStep)
 
 TEST(Results, FollowTheLocalesSeparatorThroughout)
 {
-    for (std::string_view separator : {",", "\xd9\xab"}) { // a comma, and U+066B
-        for (const auto &run : worked_runs) {
-            SCOPED_TRACE(std::string(run.name) + " with " + std::string(separator));
+    for (decimal_separator separator : {decimal_separator(","), decimal_separator("\xd9\xab")}) {
+        for (const auto &run : worked_runs) { // a comma, and U+066B
+            SCOPED_TRACE(std::string(run.name) + " with " + std::string(separator.text()));
             const auto local = [separator](std::string_view text) {
                 std::string t(text);
                 if (const auto point = t.find('.'); point != std::string::npos)
-                    t.replace(point, 1, separator);
+                    t.replace(point, 1, separator.text());
                 return t;
             };
             field_record r;

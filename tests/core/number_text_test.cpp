@@ -15,7 +15,7 @@ using namespace c3f8;
 namespace {
 constexpr display_pattern all_patterns[] = {patterns::thousandths, patterns::hundredths,
                                             patterns::tenths, patterns::whole};
-constexpr std::string_view separators[] = {".", ",", "\xd9\xab"}; // U+066B, two bytes
+constexpr decimal_separator separators[] = {".", ",", "\xd9\xab"}; // U+066B, two bytes
 } // namespace
 
 TEST(FormatNumber, RoundsToThePatternsDecimals)
@@ -81,7 +81,8 @@ TEST(TextToNumber, ReadsNumbersInTheLocalesNotation)
 {
     struct row
     {
-        std::string_view text, separator;
+        std::string_view text;
+        decimal_separator separator;
         double value;
     };
     const row rows[] = {
@@ -136,7 +137,8 @@ TEST(TextToNumber, RejectsWhatIsNotANumberInTheLocale)
     const std::string beyond_range = "1" + std::string(400, '0');
     struct row
     {
-        std::string_view text, separator;
+        std::string_view text;
+        decimal_separator separator;
     };
     const row rows[] = {
         {"", "."},

@@ -72,7 +72,8 @@ struct TestedPanel
             expected[row.id] = text(row.id).toStdString();
         expected.warnings = {warned(warning::Ostrzezenie), warned(warning::m_warn)};
         const bool fails =
-            c3f8::calculate(expected, QLocale().decimalPoint().toStdString()).failure.has_value();
+            c3f8::calculate(expected, *c3f8::make_separator(QLocale().decimalPoint().toStdString()))
+                .failure.has_value();
         const auto failuresBefore = failures.size();
 
         QTest::mouseClick(button(panel, "obl_b"), Qt::LeftButton);

@@ -4,18 +4,6 @@
 
 (function () {
     const OK = 0;
-    const TEXT_MAX = 400;
-    const POINTER = 4;
-    // c3f8_field_info in WebAssembly's memory: five pointers, then int32 is_input.
-    const FIELD_INFO = { size: 28, isInput: 20 };
-
-    // c3f8_outcome in WebAssembly's memory, for these counts: double values[results], int8
-    // warnings[warnings], int32 failure_kind, int32 failure_field, uint32 outside_fits.
-    function outcomeLayout(results, warnings) {
-        const failureKind = Math.ceil((8 * results + warnings) / 4) * 4;
-        return { size: Math.ceil((failureKind + 12) / 8) * 8, warnings: 8 * results,
-            failureKind, failureField: failureKind + 4 };
-    }
 
     function fail(what, status) {
         throw new Error(what + ' failed with status ' + status);
@@ -25,37 +13,6 @@
     function wrap(m) {
         const heap = () => new DataView(m.HEAPU8.buffer);
         const scratch = m._malloc(64);
-        const counts = new Int32Array(4);
-        {
-            const status = m._c3f8_counts(scratch, scratch + 4, scratch + 8, scratch + 12);
-            if (status !== OK) fail('c3f8_counts', status);
-            for (let i = 0; i < 4; ++i) counts[i] = heap().getInt32(scratch + 4 * i, true);
-        }
-        const names = [];
-        const inputs = [];
-        const info = m._malloc(FIELD_INFO.size);
-        for (let i = 0; i < counts[0]; ++i) {
-            const status = m._c3f8_field(i, info);
-            if (status !== OK) fail('c3f8_field', status);
-            names.push(m.UTF8ToString(heap().getUint32(info, true)));
-            if (heap().getInt32(info + FIELD_INFO.isInput, true)) inputs.push(names[i]);
-        }
-        m._free(info);
-        const warnings = [];
-        for (let w = 0; w < counts[1]; ++w) {
-            const status = m._c3f8_warning(w, scratch, scratch + 4);
-            if (status !== OK) fail('c3f8_warning', status);
-            warnings.push(m.UTF8ToString(heap().getUint32(scratch, true)));
-        }
-        const results = names.slice(inputs.length);
-        const OUTCOME = outcomeLayout(results.length, warnings.length);
-
-        // Storage for one run, kept for the page's life: the engine keeps nothing between calls.
-        const texts = m._malloc(results.length * TEXT_MAX);
-        const outcome = m._malloc(OUTCOME.size);
-        const needed = m._malloc(8);
-        const inputPointers = m._malloc(inputs.length * POINTER);
-        const message = m._malloc(TEXT_MAX * 2);
 
         // A copy of text in the engine's memory, as UTF-8 with its NUL; the caller frees it.
         function copyIn(text) {
@@ -73,6 +30,52 @@
                 m._free(pointer);
             }
         }
+
+        // The limits and the layout of the C structs, as the engine was compiled.
+        const layout = (item) => withText(item, (name) => {
+            const status = m._c3f8_layout(name, scratch);
+            if (status !== OK) fail('c3f8_layout ' + item, status);
+            return Number(heap().getBigInt64(scratch, true));
+        });
+        const TEXT_MAX = layout('text_max');
+        const POINTER = layout('pointer');
+        const FIELD_INFO = { size: layout('c3f8_field_info'),
+            name: layout('c3f8_field_info.name'), isInput: layout('c3f8_field_info.is_input') };
+        const OUTCOME = { size: layout('c3f8_outcome'), values: layout('c3f8_outcome.values'),
+            warnings: layout('c3f8_outcome.warnings'),
+            failureKind: layout('c3f8_outcome.failure_kind'),
+            failureField: layout('c3f8_outcome.failure_field') };
+
+        const counts = new Int32Array(4);
+        {
+            const status = m._c3f8_counts(scratch, scratch + 4, scratch + 8, scratch + 12);
+            if (status !== OK) fail('c3f8_counts', status);
+            for (let i = 0; i < 4; ++i) counts[i] = heap().getInt32(scratch + 4 * i, true);
+        }
+        const names = [];
+        const inputs = [];
+        const info = m._malloc(FIELD_INFO.size);
+        for (let i = 0; i < counts[0]; ++i) {
+            const status = m._c3f8_field(i, info);
+            if (status !== OK) fail('c3f8_field', status);
+            names.push(m.UTF8ToString(heap().getUint32(info + FIELD_INFO.name, true)));
+            if (heap().getInt32(info + FIELD_INFO.isInput, true)) inputs.push(names[i]);
+        }
+        m._free(info);
+        const warnings = [];
+        for (let w = 0; w < counts[1]; ++w) {
+            const status = m._c3f8_warning(w, scratch, scratch + POINTER);
+            if (status !== OK) fail('c3f8_warning', status);
+            warnings.push(m.UTF8ToString(heap().getUint32(scratch, true)));
+        }
+        const results = names.slice(inputs.length);
+
+        // Storage for one run, kept for the page's life: the engine keeps nothing between calls.
+        const texts = m._malloc(results.length * TEXT_MAX);
+        const outcome = m._malloc(OUTCOME.size);
+        const needed = m._malloc(8);
+        const inputPointers = m._malloc(inputs.length * POINTER);
+        const message = m._malloc(TEXT_MAX * 2);
 
         // Runs one point from its input texts, as the window does from an empty window:
         // texts of the results reached (null for the others), the warnings decided (true,
@@ -93,7 +96,8 @@
             const view = heap();
             const run = { texts: [], warnings: [], failure: null };
             for (let i = 0; i < results.length; ++i) {
-                const reached = !Number.isNaN(view.getFloat64(outcome + 8 * i, true));
+                const reached = !Number.isNaN(view.getFloat64(outcome + OUTCOME.values + 8 * i,
+                    true));
                 run.texts.push(reached ? m.UTF8ToString(texts + i * TEXT_MAX) : null);
             }
             for (let w = 0; w < warnings.length; ++w) {
@@ -111,11 +115,13 @@
             return run;
         }
 
-        function qualityItems(field, separator) {
+        // The items that input field offers in its list, in the notation of separator; none
+        // for a plain field.
+        function listItems(field, separator) {
             return withText(separator, (sep) => {
-                const status = m._c3f8web_quality_items(names.indexOf(field), sep, message,
+                const status = m._c3f8web_list_items(names.indexOf(field), sep, message,
                     BigInt(TEXT_MAX * 2), needed);
-                if (status !== OK) fail('c3f8web_quality_items', status);
+                if (status !== OK) fail('c3f8web_list_items', status);
                 return m.UTF8ToString(message).split('\n').filter((item) => item !== '');
             });
         }
@@ -128,7 +134,7 @@
             });
         }
 
-        return { inputs, results, warnings, calculate, qualityItems, separatorUsable };
+        return { inputs, results, warnings, calculate, listItems, separatorUsable };
     }
 
     // The decimal separator of the browser's language, where numbers can be written with it.
@@ -189,9 +195,11 @@
     function start(module) {
         const engine = wrap(module);
         const separator = browserSeparator(engine);
-        for (const id of ['x_we', 'x_wy']) {
+        for (const id of engine.inputs) {
+            const items = engine.listItems(id, separator);
+            if (items.length === 0) continue;
             const list = element(id + '-items');
-            for (const item of engine.qualityItems(id, separator)) {
+            for (const item of items) {
                 const option = document.createElement('option');
                 option.value = item;
                 list.append(option);

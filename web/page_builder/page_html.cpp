@@ -124,12 +124,14 @@ public:
                    (result ? " readonly tabindex=\"-1\"" : "") + " style=\"" + style + "\">\n";
         }
         case Kind::Combo: {
+            // The list of the items the field's row offers, filled by the page's script.
             const auto &row = c3f8::row(*c.field);
+            const std::string items = std::string(row.name) + "-items";
             coloured(Qt::black, Qt::white);
             return "<input id=\"" + id + "\" class=\"field combo\" type=\"text\"" +
-                   " autocomplete=\"off\" spellcheck=\"false\" list=\"" + id + "-items\"" +
+                   " autocomplete=\"off\" spellcheck=\"false\" list=\"" + items + "\"" +
                    " aria-label=\"" + escaped(accessibleName(row)) + "\" style=\"" + style +
-                   "\"><datalist id=\"" + id + "-items\"></datalist>\n";
+                   "\"><datalist id=\"" + items + "\"></datalist>\n";
         }
         case Kind::Button:
             coloured(text, ground);
@@ -186,8 +188,8 @@ std::string pageHtml(const std::string &style, const std::string &script)
     const PageWriter writer(defaultDesktop());
 
     std::string image;
-    std::array<std::string, 4> frames;
-    std::array<Colour, 4> frameGround{};
+    std::array<std::string, frameCount> frames;
+    std::array<Colour, frameCount> frameGround{};
     for (const Control &c : controls()) {
         if (c.kind == Kind::Frame)
             frameGround[static_cast<std::size_t>(c.frame)] = c.background;

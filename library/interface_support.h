@@ -1,0 +1,44 @@
+// What every function of the C interface does alike, shared by the library and the page's engine:
+// no C++ exception crosses into the caller, and a text goes into the caller's buffer whole or
+// not at all.
+#pragma once
+
+#include "c3f8calc.h"
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <string_view>
+
+namespace c3f8::interface_support {
+
+// Runs body and turns whatever it throws into a status.
+template <class Body> c3f8_status guarded(Body body) noexcept
+{
+    try {
+        return body();
+    } catch (const std::bad_alloc &) {
+        return C3F8_ERROR_OUT_OF_MEMORY;
+    } catch (...) {
+        return C3F8_ERROR_INTERNAL;
+    }
+}
+
+// Copies text with a NUL after it into capacity bytes at out, or says how many it needs.
+inline c3f8_status copy_text(std::string_view text, char *out, int64_t capacity, int64_t *needed)
+{
+    if (!out && capacity > 0)
+        return C3F8_ERROR_NULL_POINTER;
+    if (capacity < 0)
+        return C3F8_ERROR_BAD_COUNT;
+    const auto size = static_cast<int64_t>(text.size()) + 1;
+    if (needed)
+        *needed = size;
+    if (size > capacity)
+        return C3F8_ERROR_BUFFER_TOO_SMALL;
+    std::memcpy(out, text.data(), text.size());
+    out[text.size()] = '\0';
+    return C3F8_OK;
+}
+
+} // namespace c3f8::interface_support
