@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace c3f8::cli {
@@ -32,6 +34,42 @@ public:
 private:
     const output_settings &m_settings;
     std::string m_full;
+};
+
+// A point's value in one column, for each writer to spell in its own syntax: nothing (a result
+// or a warning the run did not reach, or no failure), a text (an input as given, a result as
+// written), whether a warning is shown, the fields outside the fits' range, or the failure (in
+// its column and in failure_field's).
+using cell =
+    std::variant<std::monostate, std::string_view, bool, std::bitset<field_count>, calc_error>;
+
+cell cell_of(const point &p, const column &c, result_texts &results)
+{
+    switch (c.kind) {
+    case column_kind::field:
+        if (c.of < input_count)
+            return std::string_view(p.record.texts[c.of]);
+        if (const std::string *text = results(p, static_cast<field>(c.of)))
+            return std::string_view(*text);
+        return {};
+    case column_kind::warning:
+        if (p.outcome.decided[c.of])
+            return p.record.warnings[c.of];
+        return {};
+    case column_kind::outside_fits:
+        return p.outcome.outside_fits;
+    case column_kind::failure:
+    case column_kind::failure_field:
+        if (p.outcome.failure)
+            return *p.outcome.failure;
+        return {};
+    }
+    return {};
+}
+
+template <class... Spellings> struct spelt_as : Spellings...
+{
+    using Spellings::operator()...;
 };
 
 // Characters shown, for lining up columns: UTF-8 continuation bytes take no room.
@@ -81,9 +119,11 @@ public:
             b += m_delimiter;
         }
         for (const column &c : columns) {
+            if (&c != &columns.front())
+                b += m_delimiter;
             b += c.name;
-            b += c.kind == column_kind::failure_field ? '\n' : m_delimiter;
         }
+        b += '\n';
     }
 
     void write(const point &p) override
@@ -94,33 +134,23 @@ public:
             b += m_delimiter;
         }
         for (const column &c : columns) {
-            switch (c.kind) {
-            case column_kind::field:
-                if (c.of < input_count)
-                    cell(b, p.record.texts[c.of]);
-                else if (const std::string *text = m_results(p, static_cast<field>(c.of)))
-                    cell(b, *text);
-                break;
-            case column_kind::warning:
-                if (p.outcome.decided[c.of])
-                    b += p.record.warnings[c.of] ? "true" : "false";
-                break;
-            case column_kind::outside_fits:
-                if (p.outcome.outside_fits.any())
-                    b += outside_fits_names(p.outcome);
-                break;
-            case column_kind::failure:
-                if (p.outcome.failure)
-                    b += row(p.outcome.failure->kind).name;
-                break;
-            case column_kind::failure_field:
-                if (p.outcome.failure)
-                    b += field_name(p.outcome.failure->field);
-                b += '\n';
-                continue;
-            }
-            b += m_delimiter;
+            if (&c != &columns.front())
+                b += m_delimiter;
+            std::visit(spelt_as{
+                           [](std::monostate) {},
+                           [&](std::string_view text) { cell(b, text); },
+                           [&](bool shown) { b += shown ? "true" : "false"; },
+                           [&](const std::bitset<field_count> &outside) {
+                               b += outside_fits_names(outside);
+                           },
+                           [&](const calc_error &failure) {
+                               b += c.kind == column_kind::failure ? row(failure.kind).name
+                                                                   : field_name(failure.field);
+                           },
+                       },
+                       cell_of(p, c, m_results));
         }
+        b += '\n';
         m_out.row_done();
     }
 
@@ -171,63 +201,61 @@ public:
             string(b, p.carried[k]);
             b += ',';
         }
+        bool first = true;
         for (const column &c : columns) {
             if (c.kind == column_kind::failure_field)
                 continue; // within the failure's object
-            if (&c != &columns.front())
+            if (!std::exchange(first, false))
                 b += ',';
             key(b, c.name);
-            switch (c.kind) {
-            case column_kind::field:
-                if (c.of < input_count) {
-                    string(b, p.record.texts[c.of]);
-                } else if (const std::string *text = m_results(p, static_cast<field>(c.of))) {
-                    // The digits of the text, in JSON's own number syntax.
-                    const std::size_t at = text->find(m_separator.text());
-                    if (at == std::string::npos) {
-                        b += *text;
-                    } else {
-                        b.append(*text, 0, at) += '.';
-                        b.append(*text, at + m_separator.text().size());
-                    }
-                } else {
-                    b += "null";
-                }
-                break;
-            case column_kind::warning:
-                b += !p.outcome.decided[c.of] ? "null" : p.record.warnings[c.of] ? "true" : "false";
-                break;
-            case column_kind::outside_fits:
-                b += '[';
-                for (std::size_t i = 0; i < field_count; ++i) {
-                    if (p.outcome.outside_fits[i]) {
-                        if (b.back() != '[')
-                            b += ',';
-                        string(b, field_table[i].name);
-                    }
-                }
-                b += ']';
-                break;
-            case column_kind::failure:
-                if (p.outcome.failure) {
-                    b += R"({"kind":")";
-                    b += row(p.outcome.failure->kind).name;
-                    b += R"(","field":")";
-                    b += field_name(p.outcome.failure->field);
-                    b += "\"}";
-                } else {
-                    b += "null";
-                }
-                break;
-            case column_kind::failure_field:
-                break;
-            }
+            std::visit(spelt_as{
+                           [&](std::monostate) { b += "null"; },
+                           [&](std::string_view text) {
+                               if (c.of < input_count)
+                                   string(b, text);
+                               else
+                                   number(b, text);
+                           },
+                           [&](bool shown) { b += shown ? "true" : "false"; },
+                           [&](const std::bitset<field_count> &outside) {
+                               b += '[';
+                               for (std::size_t i = 0; i < field_count; ++i) {
+                                   if (outside[i]) {
+                                       if (b.back() != '[')
+                                           b += ',';
+                                       string(b, field_table[i].name);
+                                   }
+                               }
+                               b += ']';
+                           },
+                           [&](const calc_error &failure) {
+                               b += R"({"kind":")";
+                               b += row(failure.kind).name;
+                               b += R"(","field":")";
+                               b += field_name(failure.field);
+                               b += "\"}";
+                           },
+                       },
+                       cell_of(p, c, m_results));
         }
         b += "}\n";
         m_out.row_done();
     }
 
 private:
+    // The digits of a result's text, in JSON's own number syntax.
+    void number(std::string &b, std::string_view text) const
+    {
+        const std::size_t at = text.find(m_separator.text());
+        if (at == std::string_view::npos) {
+            b += text;
+            return;
+        }
+        b += text.substr(0, at);
+        b += '.';
+        b += text.substr(at + m_separator.text().size());
+    }
+
     static void key(std::string &b, std::string_view name)
     {
         string(b, name);
@@ -285,14 +313,15 @@ public:
         for (const std::string &name : carried_names)
             m_head.push_back({shown_in_a_line(name), ""});
         for (const column &c : columns) {
-            if (c.kind == column_kind::failure_field)
-                continue;
-            std::string unit;
-            if (c.kind == column_kind::field && !field_table[c.of].unit.empty())
-                unit.append("[").append(field_table[c.of].unit).append("]");
-            m_head.push_back({std::string(c.name), unit});
+            if (lined_up(c)) {
+                std::string unit;
+                if (c.kind == column_kind::field && !field_table[c.of].unit.empty())
+                    unit.append("[").append(field_table[c.of].unit).append("]");
+                m_head.push_back({std::string(c.name), unit});
+            }
         }
-        // The failure, last, is text that is not lined up.
+        // The failure comes last, as text that is not lined up.
+        m_head.push_back({std::string(columns[*column_index("failure")].name), ""});
         for (std::size_t i = 0; i + 1 < m_head.size(); ++i)
             m_widths.push_back(
                 std::max({width_of(m_head[i][0]), width_of(m_head[i][1]), min_width}));
@@ -304,31 +333,28 @@ public:
         cells.reserve(m_head.size());
         for (const std::string &text : p.carried)
             cells.push_back(shown_in_a_line(text));
+        std::string failure;
         for (const column &c : columns) {
-            switch (c.kind) {
-            case column_kind::field:
-                if (c.of < input_count) {
-                    cells.push_back(shown_in_a_line(p.record.texts[c.of]));
-                } else {
-                    const std::string *text = m_results(p, static_cast<field>(c.of));
-                    cells.push_back(text ? *text : "-");
-                }
-                break;
-            case column_kind::warning:
-                cells.emplace_back(!p.outcome.decided[c.of]  ? "-"
-                                   : p.record.warnings[c.of] ? "yes"
-                                                             : "no");
-                break;
-            case column_kind::outside_fits:
-                cells.push_back(outside_fits_names(p.outcome));
-                break;
-            case column_kind::failure:
-                cells.push_back(p.outcome.failure ? failure_text(*p.outcome.failure) : "");
-                break;
-            case column_kind::failure_field:
-                break;
-            }
+            if (c.kind == column_kind::failure_field)
+                continue; // within the failure's text
+            std::visit(spelt_as{
+                           [&](std::monostate) {
+                               if (c.kind != column_kind::failure)
+                                   cells.emplace_back("-");
+                           },
+                           [&](std::string_view text) {
+                               cells.push_back(c.of < input_count ? shown_in_a_line(text)
+                                                                  : std::string(text));
+                           },
+                           [&](bool shown) { cells.emplace_back(shown ? "yes" : "no"); },
+                           [&](const std::bitset<field_count> &outside) {
+                               cells.push_back(outside_fits_names(outside));
+                           },
+                           [&](const calc_error &error) { failure = failure_text(error); },
+                       },
+                       cell_of(p, c, m_results));
         }
+        cells.push_back(std::move(failure));
         for (std::size_t i = 0; i < m_widths.size(); ++i)
             m_widths[i] = std::max(m_widths[i], width_of(cells[i]));
         m_held.push_back(std::move(cells));
@@ -357,6 +383,11 @@ public:
 
 private:
     static constexpr std::size_t min_width = 7, held_rows = 1000;
+
+    static bool lined_up(const column &c)
+    {
+        return c.kind != column_kind::failure && c.kind != column_kind::failure_field;
+    }
 
     static std::string failure_text(const calc_error &failure)
     {
@@ -445,7 +476,7 @@ public:
         }
         if (p.outcome.outside_fits.any()) {
             b += "\noutside the fits' trusted range (" + trusted_range_text() +
-                 "): " + outside_fits_names(p.outcome) + '\n';
+                 "): " + outside_fits_names(p.outcome.outside_fits) + '\n';
         }
         for (const auto &w : warning_table) {
             if (p.record.shown(w.id) && p.outcome.decided[index(w.id)]) {
@@ -484,11 +515,11 @@ std::unique_ptr<point_writer> make_point_writer(const output_settings &settings,
     return std::make_unique<csv_writer>(settings, out);
 }
 
-std::string outside_fits_names(const run_outcome &outcome)
+std::string outside_fits_names(const std::bitset<field_count> &outside)
 {
     std::string names;
     for (std::size_t i = 0; i < field_count; ++i) {
-        if (outcome.outside_fits[i]) {
+        if (outside[i]) {
             if (!names.empty())
                 names += ' ';
             names += field_table[i].name;

@@ -7,6 +7,7 @@
 #include "core/calculation.h"
 
 #include <array>
+#include <bitset>
 #include <memory>
 #include <span>
 #include <string>
@@ -72,6 +73,6 @@ constexpr char csv_delimiter(decimal_separator separator)
 }
 
 // The names of the fields outside the fits' trusted range, separated by a blank.
-std::string outside_fits_names(const run_outcome &outcome);
+std::string outside_fits_names(const std::bitset<field_count> &outside);
 
 } // namespace c3f8::cli
