@@ -50,8 +50,8 @@ def measure(base, loads):
                 ready.append(driver.execute_async_script(READY))
         driver.get(base + "page/index.html")
         driver.execute_async_script(READY)
-        for name, text in zip(["tevap", "tsub", "x_we", "x_wy", "Qw", "m"],
-                              read_worked_runs()[0][0]):
+        inputs = driver.execute_script("return window.c3f8calc.engine.inputs")
+        for name, text in zip(inputs, read_worked_runs()[0][0], strict=True):
             driver.find_element("id", name).send_keys(text)
         clicks = []
         for _ in range(50):

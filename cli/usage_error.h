@@ -2,16 +2,13 @@
 // and the program ends with status 2.
 #pragma once
 
+#include "cli/text_bytes.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace c3f8::cli {
-
-// text with every byte that a terminal cannot show as it stands (control characters, bytes
-// that are not part of well-formed UTF-8) written as \xHH, so that a message never ends at a
-// NUL byte or moves the cursor.
-std::string printable(std::string_view text);
 
 // A mistake in the options: the message is followed by a pointer to --help.
 struct usage_error : std::runtime_error

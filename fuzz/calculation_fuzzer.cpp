@@ -1,7 +1,7 @@
-// Arbitrary bytes into the number reader and, split at newlines, into the six inputs of a run.
+// Arbitrary bytes into the number reader and, split at newlines, into the inputs of a run.
 //
 // The first byte picks the decimal separator; the first line goes to text_to_number alone, the
-// next six become the inputs in the window's order: tevap, tsub, x_we, x_wy, Qw and m.
+// next lines become the inputs in the catalogue's order (its seeds have a line for each).
 #include "core/calculation.h"
 #include "core/number_text.h"
 
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    constexpr std::string_view separators[] = {".", ",", "\xd9\xab"};
-    const std::string_view separator = separators[data[0] % std::size(separators)];
+    constexpr c3f8::decimal_separator separators[] = {".", ",", "\xd9\xab"};
+    const c3f8::decimal_separator separator = separators[data[0] % std::size(separators)];
     std::string_view rest(reinterpret_cast<const char *>(data + 1), size - 1);
 
     const auto next_line = [&rest] {

@@ -28,25 +28,24 @@ void require(bool condition)
         std::abort();
 }
 
-void fuzz_range(std::string_view range_text, char separator)
+void fuzz_range(std::string_view range_text, c3f8::decimal_separator separator)
 {
     try {
         const c3f8::cli::value_range range(range_text, separator);
         require(range.count() >= 1);
-        const std::string_view separator_text(&separator, 1);
         const std::string_view from = range_text.substr(0, range_text.find(':'));
         const std::string_view rest = range_text.substr(range_text.find(':') + 1);
         const std::string_view to = rest.substr(0, rest.find(':'));
         const std::string_view step = rest.substr(rest.find(':') + 1);
-        const auto from_value = c3f8::text_to_number(from, separator_text);
-        const auto to_value = c3f8::text_to_number(to, separator_text);
-        const auto step_value = c3f8::text_to_number(step, separator_text);
+        const auto from_value = c3f8::text_to_number(from, separator);
+        const auto to_value = c3f8::text_to_number(to, separator);
+        const auto step_value = c3f8::text_to_number(step, separator);
         // Every value the range gives reads as a number; the first is FROM, and none passes TO
         // by more than the count's tolerance of a billionth of a STEP.
         for (std::uint64_t i : {std::uint64_t{0}, range.count() / 2, range.count() - 1}) {
             std::string text;
             range.append_value(i, text);
-            const auto value = c3f8::text_to_number(text, separator_text);
+            const auto value = c3f8::text_to_number(text, separator);
             require(value.has_value());
             if (i == 0 && from_value)
                 require(*value == *from_value);
@@ -138,6 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     else if (data[0] & 2)
         fuzz_file(rest, comma ? ';' : ',');
     else
-        fuzz_range(rest, comma ? ',' : '.');
+        fuzz_range(rest, comma ? c3f8::decimal_separator(",") : c3f8::decimal_separator("."));
     return 0;
 }

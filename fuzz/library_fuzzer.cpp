@@ -1,4 +1,4 @@
-// Arbitrary bytes into the C library's one-point entry point: six input texts, a separator and a
+// Arbitrary bytes into the C library's one-point entry point: the input texts, a separator and a
 // buffer size. Whatever they hold, the call returns a status, never writes past the caller's
 // storage and says truly what a buffer too small needs; every result it writes has its value,
 // and its text begins with digits, never with "inf" or "nan".
@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size < 1)
         return 0;
-    // The first byte: the capacity of each text; the rest: the separator and the six inputs,
-    // separated by NUL bytes.
+    // The first byte: the capacity of each text; the rest: the separator and the inputs,
+    // separated by NUL bytes (its seeds have one for each).
     const std::int64_t capacity = data[0] * 2;
     std::vector<std::string> parts(1);
     for (std::size_t i = 1; i < size; ++i) {
