@@ -1,6 +1,8 @@
 """The Python package as a notebook or a test stand's program uses it."""
+import ctypes
 import math
 import os
+import re
 from pathlib import Path
 
 import numpy as np
@@ -120,3 +122,18 @@ def test_the_plot_reads_texts_as_the_run_did():
     lines = {line.get_label(): line for line in c3f8calc.plot_ph(r).get_lines()}
     assert lines["point 0"].get_ydata()[0] == c3f8calc.psat(-25)
     assert "point 1" not in lines  # it stopped at its first input
+
+
+def test_library_file_and_layout_are_the_headers():
+    header = (Path(__file__).resolve().parents[2] / "library/include/c3f8calc.h").read_text()
+    soversion = int(re.search(r"^#define C3F8_SOVERSION (\d+)$", header, re.M).group(1))
+    assert c3f8calc._library.SOVERSION == soversion
+    assert c3f8calc._TEXT_MAX == int(re.search(r"^#define C3F8_TEXT_MAX (\d+)$", header,
+                                               re.M).group(1))
+
+    class Shifted(ctypes.Structure):
+        _fields_ = [("values", ctypes.c_double * 12), ("warnings", ctypes.c_int32 * 2),
+                    ("failure_kind", ctypes.c_int32), ("failure_field", ctypes.c_int32),
+                    ("outside_fits", ctypes.c_uint32)]
+    with pytest.raises(ImportError, match="c3f8_outcome.failure_kind lies at 100, not 104"):
+        c3f8calc._library.check_layout(c3f8calc._lib, Shifted, "c3f8_outcome")
