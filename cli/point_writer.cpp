@@ -71,6 +71,7 @@ template <class... Spellings> struct spelt_as : Spellings...
 {
     using Spellings::operator()...;
 };
+template <class... Spellings> spelt_as(Spellings...) -> spelt_as<Spellings...>;
 
 // Characters shown, for lining up columns: UTF-8 continuation bytes take no room.
 std::size_t width_of(std::string_view text)

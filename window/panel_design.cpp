@@ -225,6 +225,28 @@ constexpr Control table[] = {
 };
 // clang-format on
 
+// Every field and every warning of the catalogue has exactly one control to show it.
+constexpr bool everyFieldAndWarningHasItsControl()
+{
+    std::array<int, c3f8::field_count> fields{};
+    std::array<int, c3f8::warning_count> warnings{};
+    for (const Control &c : table) {
+        if (c.field)
+            ++fields[c3f8::index(*c.field)];
+        if (c.warning)
+            ++warnings[c3f8::index(*c.warning)];
+    }
+    for (int n : fields)
+        if (n != 1)
+            return false;
+    for (int n : warnings)
+        if (n != 1)
+            return false;
+    return true;
+}
+static_assert(everyFieldAndWarningHasItsControl(),
+              "every field and every warning of the catalogue needs its control in the table");
+
 // A field that offers a list is a combo box, and a combo box offers its field's list.
 constexpr bool combosOfferLists()
 {
