@@ -137,3 +137,15 @@ def test_library_file_and_layout_are_the_headers():
                     ("outside_fits", ctypes.c_uint32)]
     with pytest.raises(ImportError, match="c3f8_outcome.failure_kind lies at 100, not 104"):
         c3f8calc._library.check_layout(c3f8calc._lib, Shifted, "c3f8_outcome")
+
+
+def test_readme_session_runs_as_printed():
+    import doctest
+    readme = (Path(__file__).resolve().parents[2] / "README.md").read_text()
+    sessions = re.findall(r"```python\n(>>> .*?)```", readme, re.S)
+    assert sessions
+    for session in sessions:
+        test = doctest.DocTestParser().get_doctest(session, {}, "README", "README.md", 0)
+        runner = doctest.DocTestRunner(optionflags=doctest.NORMALIZE_WHITESPACE)
+        runner.run(test)
+        assert runner.summarize(verbose=False).failed == 0
