@@ -17,6 +17,7 @@
 // "cli_bench --max-rss PROGRAM ARGUMENT...", which prints its child's largest resident size.
 #include "cli/program.h"
 #include "core/calculation.h"
+#include "worked_runs.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -53,25 +54,62 @@ template <typename Work> double seconds(Work work)
     return std::chrono::duration<double>(clock_type::now() - start).count();
 }
 
-// The inputs of the worked run A with the heat load swept over a million values.
-const std::vector<std::string> sweep_arguments = {
-    "--tevap", "-25",  "--tsub",          "15",  "--x_we", "0.1", "--x_wy",
-    "0.9",     "--Qw", "0:999.999:0.001", "--m", "10"};
+// The inputs of the worked run A as options, with load for its heat load.
+std::vector<std::string> run_a_options(const std::string &load)
+{
+    std::vector<std::string> options;
+    for (std::size_t i = 0; i < c3f8::input_count; ++i) {
+        const c3f8::field f = c3f8::input(i);
+        options.push_back("--" + std::string(c3f8::field_name(f)));
+        options.emplace_back(f == c3f8::field::Qw ? load : std::string(worked_runs[0].typed[i]));
+    }
+    return options;
+}
+
+// The inputs' names as a CSV header, and run A as a row with load for its heat load.
+std::string input_header()
+{
+    std::string header;
+    for (std::size_t i = 0; i < c3f8::input_count; ++i)
+        header.append(i ? "," : "").append(c3f8::field_name(c3f8::input(i)));
+    return header + '\n';
+}
+std::string run_a_row(const std::string &load)
+{
+    std::string row;
+    for (std::size_t i = 0; i < c3f8::input_count; ++i)
+        row.append(i ? "," : "")
+            .append(c3f8::input(i) == c3f8::field::Qw ? load
+                                                       : std::string(worked_runs[0].typed[i]));
+    return row + '\n';
+}
+
+// A heat load of the million-point sweep: i / 1000 W.
+std::string load_of(int i)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%03d", i / 1000, i % 1000);
+    return text;
+}
+
+// Run A with the heat load swept over a million values.
+const std::vector<std::string> sweep_arguments = run_a_options("0:999.999:0.001");
 
 double core_alone()
 {
     // The same texts the sweep reads, made beforehand: only the runs are timed.
     std::vector<std::string> loads(1'000'000);
-    for (std::size_t i = 0; i < loads.size(); ++i) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%zu.%03zu", i / 1000, i % 1000);
-        loads[i] = text;
-    }
+    for (std::size_t i = 0; i < loads.size(); ++i)
+        loads[i] = load_of(static_cast<int>(i));
+    c3f8::field_record run_a;
+    for (std::size_t i = 0; i < c3f8::input_count; ++i)
+        run_a.texts[i] = worked_runs[0].typed[i];
     std::size_t failed = 0;
     const double taken = seconds([&] {
         for (const std::string &load : loads) {
             c3f8::field_record record;
-            record.texts = {"-25", "15", "0.1", "0.9", load, "10"};
+            record.texts = run_a.texts;
+            record[c3f8::field::Qw] = load;
             failed += c3f8::calculate(record, ".").failure.has_value();
         }
     });
@@ -164,12 +202,12 @@ double round_trip(const std::string &program, int rows)
         if (write(to_child[1], row.data(), row.size()) != static_cast<ssize_t>(row.size()))
             std::abort();
     };
-    send("tevap,tsub,x_we,x_wy,Qw,m\n");
+    send(input_header());
     if (!std::fgets(line, sizeof line, answers))
         std::abort();
     std::vector<double> taken;
     for (int i = 0; i < rows; ++i) {
-        const std::string row = "-25,15,0.1,0.9," + std::to_string(i) + ",10\n";
+        const std::string row = run_a_row(std::to_string(i));
         taken.push_back(seconds([&] {
             send(row);
             if (!std::fgets(line, sizeof line, answers))
@@ -189,12 +227,9 @@ std::string million_rows_file()
     const auto path = std::filesystem::temp_directory_path() /
                       ("c3f8calc_cli_bench_" + std::to_string(getpid()) + ".csv");
     std::ofstream file(path, std::ios::binary);
-    file << "tevap,tsub,x_we,x_wy,Qw,m\n";
-    char row[64];
-    for (int i = 0; i < 1'000'000; ++i) {
-        std::snprintf(row, sizeof row, "-25,15,0.1,0.9,%d.%03d,10\n", i / 1000, i % 1000);
-        file << row;
-    }
+    file << input_header();
+    for (int i = 0; i < 1'000'000; ++i)
+        file << run_a_row(load_of(i));
     return path.string();
 }
 
@@ -222,16 +257,21 @@ int main(int argc, char *argv[])
     const std::string program = argv[1], one_line = argv[2];
     const int rounds = argc > 3 ? std::atoi(argv[3]) : 31;
 
-    std::vector<double> core, sweep, point, line;
+    std::vector<double> core, sweep, point, line, other_point;
     std::vector<std::string> one_point = {program};
-    for (std::size_t i = 0; i + 1 < sweep_arguments.size(); i += 2)
-        one_point.insert(one_point.end(), {sweep_arguments[i], sweep_arguments[i + 1]});
-    one_point[10] = "500";
+    for (const std::string &option : run_a_options(std::string(worked_runs[0].typed[4])))
+        one_point.push_back(option);
+    // Another build's one point, alternating with this one's.
+    std::vector<std::string> other_one_point = one_point;
+    if (argc > 4)
+        other_one_point[0] = argv[4];
     for (int round = 0; round < rounds; ++round) {
         core.push_back(core_alone());
         sweep.push_back(sweep_to_null());
         point.push_back(spawn(one_point).seconds);
         line.push_back(spawn({one_line}).seconds);
+        if (argc > 4)
+            other_point.push_back(spawn(other_one_point).seconds);
     }
     std::printf("million-point sweep to CSV: %.3f s; the calculation alone: %.3f s; ratio %.2f "
                 "(medians of %d)\n",
@@ -239,9 +279,14 @@ int main(int argc, char *argv[])
     std::printf("one point, start to exit: %.2f ms; a program printing one line: %.2f ms; ratio "
                 "%.2f\n",
                 median(point) * 1e3, median(line) * 1e3, median(point) / median(line));
+    if (argc > 4)
+        std::printf("one point, start to exit, the other build: %.2f ms; this build takes %.1f %% "
+                    "of its time\n",
+                    median(other_point) * 1e3, 100 * median(point) / median(other_point));
 
-    std::vector<std::string> ten_million = one_point;
-    ten_million[10] = "0:9999.999:0.001";
+    std::vector<std::string> ten_million = {program};
+    for (const std::string &option : run_a_options("0:9999.999:0.001"))
+        ten_million.push_back(option);
     ten_million.insert(ten_million.end(), {"--max-points", "10000000"});
     const long one = max_resident_kib(argv[0], one_point);
     const long many = max_resident_kib(argv[0], ten_million);

@@ -1,6 +1,7 @@
 // From a click on OBLICZ to all results shown, on the real window (offscreen platform).
 #include "application.h"
 #include "window/panel.h"
+#include "worked_runs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,15 +19,14 @@ struct ShownPanel
 
     ShownPanel()
     {
-        const std::pair<const char *, const char *> inputs[] = {{"tevap", "-25"}, {"tsub", "15"},
-                                                                {"x_we", "0.1"},  {"x_wy", "0.9"},
-                                                                {"m", "10"},      {"Qw", "500"}};
-        for (auto [name, text] : inputs) {
-            const QString objectName = QString::fromLatin1(name);
+        // Run A, typed into the inputs.
+        for (std::size_t i = 0; i < c3f8::input_count; ++i) {
+            const auto objectName = QString::fromUtf8(c3f8::field_name(c3f8::input(i)));
+            const auto text = QString::fromUtf8(worked_runs[0].typed[i]);
             if (auto *box = panel.findChild<QComboBox *>(objectName))
-                box->setEditText(QString::fromLatin1(text));
+                box->setEditText(text);
             else
-                panel.findChild<QLineEdit *>(objectName)->setText(QString::fromLatin1(text));
+                panel.findChild<QLineEdit *>(objectName)->setText(text);
         }
         oblicz = panel.findChild<QPushButton *>(QStringLiteral("obl_b"));
         panel.show();

@@ -13,10 +13,18 @@ import subprocess
 import sys
 import time
 import timeit
+from pathlib import Path
 
 import numpy as np
 
 import c3f8calc
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "support"))
+from worked_runs import read_worked_runs  # noqa: E402
+
+# Run A as numbers, by the package's own names of the inputs.
+RUN_A = {f.name: float(text) for f, text in zip(
+    (f for f in c3f8calc.fields if f.is_input), read_worked_runs()[0][0], strict=True)}
 
 
 def main():
@@ -28,14 +36,13 @@ def main():
         core.append(float(subprocess.run([cli_bench, "--core-alone"], check=True,
                                          capture_output=True, text=True).stdout))
         start = time.perf_counter()
-        result = c3f8calc.calculate(tevap=-25.0, tsub=15.0, x_we=0.1, x_wy=0.9, Qw=loads, m=10.0)
+        result = c3f8calc.calculate(**{**RUN_A, "Qw": loads})
         package.append(time.perf_counter() - start)
         assert result.failure[0] == "" and len(result) == loads.size
     print(f"a million points: c3f8calc.calculate {statistics.median(package):.3f} s; the core "
           f"on texts {statistics.median(core):.3f} s; ratio "
           f"{statistics.median(package) / statistics.median(core):.2f} (medians of {rounds})")
-    call = timeit.Timer(lambda: c3f8calc.calculate(tevap=-25.0, tsub=15.0, x_we=0.1, x_wy=0.9,
-                                                   Qw=500.0, m=10.0))
+    call = timeit.Timer(lambda: c3f8calc.calculate(**RUN_A))
     per_call = [min(call.repeat(repeat=1, number=1000)) / 1000 for _ in range(rounds)]
     print(f"one call with scalars: {statistics.median(per_call) * 1e6:.1f} us "
           f"(median of {rounds} rounds of 1000)")
