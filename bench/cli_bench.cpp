@@ -80,7 +80,7 @@ std::string run_a_row(const std::string &load)
     for (std::size_t i = 0; i < c3f8::input_count; ++i)
         row.append(i ? "," : "")
             .append(c3f8::input(i) == c3f8::field::Qw ? load
-                                                       : std::string(worked_runs[0].typed[i]));
+                                                      : std::string(worked_runs[0].typed[i]));
     return row + '\n';
 }
 
