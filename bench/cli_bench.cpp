@@ -268,10 +268,13 @@ int main(int argc, char *argv[])
     for (int round = 0; round < rounds; ++round) {
         core.push_back(core_alone());
         sweep.push_back(sweep_to_null());
-        point.push_back(spawn(one_point).seconds);
-        line.push_back(spawn({one_line}).seconds);
-        if (argc > 4)
+        // The other build's point just before this one's in every other round.
+        if (argc > 4 && round % 2 == 0)
             other_point.push_back(spawn(other_one_point).seconds);
+        point.push_back(spawn(one_point).seconds);
+        if (argc > 4 && round % 2 == 1)
+            other_point.push_back(spawn(other_one_point).seconds);
+        line.push_back(spawn({one_line}).seconds);
     }
     std::printf("million-point sweep to CSV: %.3f s; the calculation alone: %.3f s; ratio %.2f "
                 "(medians of %d)\n",

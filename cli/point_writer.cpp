@@ -36,35 +36,32 @@ private:
     std::string m_full;
 };
 
-// A point's value in one column, for each writer to spell in its own syntax: nothing (a result
-// or a warning the run did not reach, or no failure), a text (an input as given, a result as
+// A point's value in one column, handed to the spelling of each writer: nothing (a result or a
+// warning the run did not reach, or no failure), a text (an input as given, a result as
 // written), whether a warning is shown, the fields outside the fits' range, or the failure (in
 // its column and in failure_field's).
-using cell =
-    std::variant<std::monostate, std::string_view, bool, std::bitset<field_count>, calc_error>;
-
-cell cell_of(const point &p, const column &c, result_texts &results)
+template <class Spelling>
+void spell_cell(const point &p, const column &c, result_texts &results, Spelling &&spell)
 {
     switch (c.kind) {
     case column_kind::field:
         if (c.of < input_count)
-            return std::string_view(p.record.texts[c.of]);
+            return spell(std::string_view(p.record.texts[c.of]));
         if (const std::string *text = results(p, static_cast<field>(c.of)))
-            return std::string_view(*text);
-        return {};
+            return spell(std::string_view(*text));
+        return spell(std::monostate{});
     case column_kind::warning:
         if (p.outcome.decided[c.of])
-            return p.record.warnings[c.of];
-        return {};
+            return spell(bool(p.record.warnings[c.of]));
+        return spell(std::monostate{});
     case column_kind::outside_fits:
-        return p.outcome.outside_fits;
+        return spell(p.outcome.outside_fits);
     case column_kind::failure:
     case column_kind::failure_field:
         if (p.outcome.failure)
-            return *p.outcome.failure;
-        return {};
+            return spell(*p.outcome.failure);
+        return spell(std::monostate{});
     }
-    return {};
 }
 
 template <class... Spellings> struct spelt_as : Spellings...
@@ -137,19 +134,20 @@ public:
         for (const column &c : columns) {
             if (&c != &columns.front())
                 b += m_delimiter;
-            std::visit(spelt_as{
+            spell_cell(p, c, m_results,
+                       spelt_as{
                            [](std::monostate) {},
                            [&](std::string_view text) { cell(b, text); },
                            [&](bool shown) { b += shown ? "true" : "false"; },
                            [&](const std::bitset<field_count> &outside) {
-                               b += outside_fits_names(outside);
+                               if (outside.any())
+                                   b += outside_fits_names(outside);
                            },
                            [&](const calc_error &failure) {
                                b += c.kind == column_kind::failure ? row(failure.kind).name
                                                                    : field_name(failure.field);
                            },
-                       },
-                       cell_of(p, c, m_results));
+                       });
         }
         b += '\n';
         m_out.row_done();
@@ -209,7 +207,8 @@ public:
             if (!std::exchange(first, false))
                 b += ',';
             key(b, c.name);
-            std::visit(spelt_as{
+            spell_cell(p, c, m_results,
+                       spelt_as{
                            [&](std::monostate) { b += "null"; },
                            [&](std::string_view text) {
                                if (c.of < input_count)
@@ -236,8 +235,7 @@ public:
                                b += field_name(failure.field);
                                b += "\"}";
                            },
-                       },
-                       cell_of(p, c, m_results));
+                       });
         }
         b += "}\n";
         m_out.row_done();
@@ -338,7 +336,8 @@ public:
         for (const column &c : columns) {
             if (c.kind == column_kind::failure_field)
                 continue; // within the failure's text
-            std::visit(spelt_as{
+            spell_cell(p, c, m_results,
+                       spelt_as{
                            [&](std::monostate) {
                                if (c.kind != column_kind::failure)
                                    cells.emplace_back("-");
@@ -352,8 +351,7 @@ public:
                                cells.push_back(outside_fits_names(outside));
                            },
                            [&](const calc_error &error) { failure = failure_text(error); },
-                       },
-                       cell_of(p, c, m_results));
+                       });
         }
         cells.push_back(std::move(failure));
         for (std::size_t i = 0; i < m_widths.size(); ++i)

@@ -65,72 +65,90 @@ void require_finite(double value)
 
 } // namespace
 
-std::optional<number_parts> scan_number(std::string_view text, decimal_separator separator)
-{
-    while (!text.empty() && is_blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && is_blank(text.back()))
-        text.remove_suffix(1);
+namespace {
 
-    std::size_t i = 0;
+// scan_number into parts; false where text is no number.
+bool scan(std::string_view text, decimal_separator separator, number_parts &parts)
+{
+    const char *at = text.data(), *end = at + text.size();
+    while (at != end && is_blank(*at))
+        ++at;
+    while (end != at && is_blank(end[-1]))
+        --end;
     const auto take_sign = [&] {
-        const bool negative = i < text.size() && text[i] == '-';
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
+        const bool negative = at != end && *at == '-';
+        if (at != end && (*at == '+' || *at == '-'))
+            ++at;
         return negative;
     };
     const auto take_digits = [&] {
-        const std::size_t from = i;
-        while (i < text.size() && is_digit(text[i]))
-            ++i;
-        return text.substr(from, i - from);
+        const char *from = at;
+        while (at != end && is_digit(*at))
+            ++at;
+        return std::string_view(from, static_cast<std::size_t>(at - from));
     };
+    const std::string_view point = separator.text();
 
-    number_parts parts;
     parts.negative = take_sign();
+    const char *number = at;
     parts.integer = take_digits();
-    if (text.substr(i).starts_with(separator.text())) {
-        i += separator.text().size();
+    if (static_cast<std::size_t>(end - at) >= point.size() &&
+        std::string_view(at, point.size()) == point) {
+        at += point.size();
         parts.has_separator = true;
         parts.fraction = take_digits();
     }
     if (parts.integer.empty() && parts.fraction.empty())
-        return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
+        return false;
+    if (at != end && (*at == 'e' || *at == 'E')) {
+        parts.upper_case_exponent = *at++ == 'E';
         parts.has_exponent = true;
         parts.exponent_negative = take_sign();
         parts.exponent = take_digits();
         if (parts.exponent.empty())
-            return std::nullopt;
+            return false;
     }
-    if (i != text.size())
+    parts.unsigned_text = std::string_view(number, static_cast<std::size_t>(end - number));
+    return at == end;
+}
+
+} // namespace
+
+std::optional<number_parts> scan_number(std::string_view text, decimal_separator separator)
+{
+    number_parts parts;
+    if (!scan(text, separator, parts))
         return std::nullopt;
     return parts;
 }
 
 std::optional<double> text_to_number(std::string_view text, decimal_separator separator)
 {
-    // The decimal reader, which knows no locale, reads the number rewritten with '.' and
-    // without its sign.
-    const std::optional<number_parts> parts = scan_number(text, separator);
-    if (!parts)
+    // The decimal reader, which knows no locale, reads the number without its sign, in its own
+    // notation: as written where that is already so (a point, a lower-case exponent), which is
+    // the command line's every number, otherwise rewritten.
+    number_parts parts;
+    if (!scan(text, separator, parts))
         return std::nullopt;
-    std::string plain;
-    plain.reserve(text.size());
-    plain += parts->integer;
-    if (parts->has_separator) {
-        plain += '.';
-        plain += parts->fraction;
-    }
-    if (parts->has_exponent) {
-        plain += parts->exponent_negative ? "e-" : "e+";
-        plain += parts->exponent;
+    std::string rewritten;
+    std::string_view plain = parts.unsigned_text;
+    if (separator.text() != "." || parts.upper_case_exponent) {
+        rewritten.reserve(plain.size() + 1);
+        rewritten += parts.integer;
+        if (parts.has_separator) {
+            rewritten += '.';
+            rewritten += parts.fraction;
+        }
+        if (parts.has_exponent) {
+            rewritten += parts.exponent_negative ? "e-" : "e+";
+            rewritten += parts.exponent;
+        }
+        plain = rewritten;
     }
     const std::optional<double> value = read_plain(plain);
     if (!value)
         return std::nullopt;
-    return parts->negative ? -*value : *value;
+    return parts.negative ? -*value : *value;
 }
 
 std::string number_to_text(double value, decimal_separator separator)

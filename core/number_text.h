@@ -81,8 +81,9 @@ struct number_parts
     std::string_view integer;   // digits
     bool has_separator = false; // with or without fraction digits after it: "1." and ".5"
     std::string_view fraction;  // digits
-    bool has_exponent = false, exponent_negative = false;
-    std::string_view exponent; // digits, at least one where has_exponent
+    bool has_exponent = false, upper_case_exponent = false, exponent_negative = false;
+    std::string_view exponent;      // digits, at least one where has_exponent
+    std::string_view unsigned_text; // the number without its sign and the blanks around it
 };
 // The parts of text, or none where it is not written so: digit grouping, any other separator,
 // "inf", "nan" and an empty text among them.

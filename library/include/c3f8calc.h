@@ -57,7 +57,7 @@ extern "C" {
 typedef int32_t c3f8_status;
 #define C3F8_OK 0
 #define C3F8_ERROR_NULL_POINTER 1     /* a pointer that must not be null is null */
-#define C3F8_ERROR_BAD_INDEX 2        /* a field, warning, kind or column number out of range */
+#define C3F8_ERROR_BAD_INDEX 2        /* a number out of range, or a name that is none */
 #define C3F8_ERROR_BAD_COUNT 3        /* a negative number of points or capacity */
 #define C3F8_ERROR_BAD_SEPARATOR 4    /* empty, too long, or holding a digit, sign, blank, e or E */
 #define C3F8_ERROR_BUFFER_TOO_SMALL 5 /* *needed says how many bytes a buffer must have */
