@@ -29,7 +29,7 @@ class decimal_separator
 {
 public:
     template <std::size_t N>
-    consteval decimal_separator(const char (&text)[N]) // NOLINT: a literal converts implicitly
+    consteval decimal_separator(const char (&text)[N]) // implicit: "." stands for itself
     {
         if (!usable(std::string_view(text, N - 1)))
             throw "not a usable decimal separator"; // stops the compilation
