@@ -3,6 +3,7 @@
 #include "c3f8calc.h"
 
 #include "core/catalogue.h"
+#include "core/correlations.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,7 @@ const promise promises[] = {
     {"field, last", [] { return c3f8_field(C3F8_FIELD_COUNT - 1, &info); }, C3F8_OK},
     {"field, one past", [] { return c3f8_field(C3F8_FIELD_COUNT, &info); }, C3F8_ERROR_BAD_INDEX},
     {"field, negative", [] { return c3f8_field(-1, &info); }, C3F8_ERROR_BAD_INDEX},
+    {"field, two past", [] { return c3f8_field(C3F8_FIELD_COUNT + 1, &info); }, C3F8_ERROR_BAD_INDEX},
     {"field, null", [] { return c3f8_field(0, nullptr); }, C3F8_ERROR_NULL_POINTER},
     {"field index, case differs", [] { return c3f8_field_index("TEVAP", &number); }, C3F8_ERROR_BAD_INDEX},
     {"field index, null name", [] { return c3f8_field_index(nullptr, &number); }, C3F8_ERROR_NULL_POINTER},
@@ -74,14 +76,17 @@ const promise promises[] = {
     {"warning, last", [] { return c3f8_warning(C3F8_WARNING_COUNT - 1, &name, &caption); }, C3F8_OK},
     {"warning, one past", [] { return c3f8_warning(C3F8_WARNING_COUNT, &name, &caption); }, C3F8_ERROR_BAD_INDEX},
     {"warning, negative", [] { return c3f8_warning(-1, &name, &caption); }, C3F8_ERROR_BAD_INDEX},
+    {"warning, two past", [] { return c3f8_warning(C3F8_WARNING_COUNT + 1, &name, &caption); }, C3F8_ERROR_BAD_INDEX},
     {"warning, null caption", [] { return c3f8_warning(0, &name, nullptr); }, C3F8_ERROR_NULL_POINTER},
     {"kind, last", [] { return c3f8_failure_kind(int32_t(c3f8::error_kind_count) - 1, &name, &caption); }, C3F8_OK},
     {"kind, one past", [] { return c3f8_failure_kind(int32_t(c3f8::error_kind_count), &name, &caption); }, C3F8_ERROR_BAD_INDEX},
     {"kind, negative", [] { return c3f8_failure_kind(-1, &name, &caption); }, C3F8_ERROR_BAD_INDEX},
+    {"kind, two past", [] { return c3f8_failure_kind(int32_t(c3f8::error_kind_count) + 1, &name, &caption); }, C3F8_ERROR_BAD_INDEX},
     {"kind, null name", [] { return c3f8_failure_kind(0, nullptr, &caption); }, C3F8_ERROR_NULL_POINTER},
     {"column, last", [] { return c3f8_column(int32_t(c3f8::column_count) - 1, &name, &kind, &of); }, C3F8_OK},
     {"column, one past", [] { return c3f8_column(int32_t(c3f8::column_count), &name, &kind, &of); }, C3F8_ERROR_BAD_INDEX},
     {"column, negative", [] { return c3f8_column(-1, &name, &kind, &of); }, C3F8_ERROR_BAD_INDEX},
+    {"column, two past", [] { return c3f8_column(int32_t(c3f8::column_count) + 1, &name, &kind, &of); }, C3F8_ERROR_BAD_INDEX},
     {"column, null of", [] { return c3f8_column(0, &name, &kind, nullptr); }, C3F8_ERROR_NULL_POINTER},
     {"trusted range, null", [] { return c3f8_fits_trusted_range(&value, nullptr); }, C3F8_ERROR_NULL_POINTER},
     {"tliq, null", [] { return c3f8_tliq(200, nullptr); }, C3F8_ERROR_NULL_POINTER},
@@ -90,6 +95,8 @@ const promise promises[] = {
     {"calculate, a byte short", [] { return c3f8_calculate(run_a, ".", texts, 5, &outcome, &needed); }, C3F8_ERROR_BUFFER_TOO_SMALL},
     {"calculate, asking the size", [] { return c3f8_calculate(run_a, ".", nullptr, 0, &outcome, &needed); }, C3F8_ERROR_BUFFER_TOO_SMALL},
     {"calculate, null texts", [] { return c3f8_calculate(run_a, ".", nullptr, 6, &outcome, nullptr); }, C3F8_ERROR_NULL_POINTER},
+    {"calculate, null texts of a byte", [] { return c3f8_calculate(run_a, ".", nullptr, 1, &outcome, nullptr); }, C3F8_ERROR_NULL_POINTER},
+    {"calculate, null texts, negative capacity", [] { return c3f8_calculate(run_a, ".", nullptr, -1, &outcome, nullptr); }, C3F8_ERROR_BAD_COUNT},
     {"calculate, negative capacity", [] { return c3f8_calculate(run_a, ".", texts, -1, &outcome, nullptr); }, C3F8_ERROR_BAD_COUNT},
     {"calculate, an input null", [] { return c3f8_calculate(one_missing, ".", texts, C3F8_TEXT_MAX, &outcome, nullptr); }, C3F8_ERROR_NULL_POINTER},
     {"calculate, null inputs", [] { return c3f8_calculate(nullptr, ".", texts, C3F8_TEXT_MAX, &outcome, nullptr); }, C3F8_ERROR_NULL_POINTER},
@@ -167,6 +174,89 @@ TEST(InterfacePromises, TextsLieWhereTheCapacitySaysAndEndInTheirNul)
         c3f8_format_result(pevap, 1.7976931348623157e308, "abcdfghi", text, C3F8_TEXT_MAX, &needed),
         C3F8_OK);
     EXPECT_LE(needed, C3F8_TEXT_MAX);
+}
+
+TEST(InterfacePromises, NeededIsTheLongestTextAndItsNul)
+{
+    const struct
+    {
+        const char *tevap, *tsub, *Qw, *m;
+        int64_t needed; // the longest result's text, with its NUL
+    } runs[] = {
+        {"-25", "15", "500", "10", 6}, // "-32.5"
+        {"40", "x", "500", "10", 7},   // pevap "12.833", the run stopped at tsub
+        {"x", "15", "500", "10", 1},   // nothing written
+        {"-25", "15", "0", "1000", 8}, // Qg "49068.7", the last result
+    };
+    for (const auto &r : runs) {
+        const char *const inputs[C3F8_INPUT_COUNT] = {r.tevap, r.tsub, "0.1", "0.9", r.Qw, r.m};
+        ASSERT_EQ(c3f8_calculate(inputs, ".", nullptr, 0, &outcome, &needed),
+                  C3F8_ERROR_BUFFER_TOO_SMALL);
+        EXPECT_EQ(needed, r.needed) << r.tevap;
+        // In exactly that room, nothing is written past the last text.
+        std::memset(texts, 'x', sizeof texts);
+        ASSERT_EQ(c3f8_calculate(inputs, ".", texts, r.needed, &outcome, nullptr), C3F8_OK);
+        EXPECT_EQ(texts[C3F8_RESULT_COUNT * r.needed], 'x') << r.tevap;
+    }
+}
+
+// What the catalogue's functions give is the catalogue, whole.
+TEST(InterfacePromises, CatalogueFunctionsGiveTheCatalogue)
+{
+    int32_t counts[4] = {};
+    ASSERT_EQ(c3f8_counts(&counts[0], &counts[1], &counts[2], &counts[3]), C3F8_OK);
+    EXPECT_EQ(counts[0], C3F8_FIELD_COUNT);
+    EXPECT_EQ(counts[1], C3F8_WARNING_COUNT);
+    EXPECT_EQ(counts[2], int32_t(c3f8::error_kind_count));
+    EXPECT_EQ(counts[3], int32_t(c3f8::column_count));
+    for (const c3f8::field_row &row : c3f8::field_table) {
+        ASSERT_EQ(c3f8_field(int32_t(c3f8::index(row.id)), &info), C3F8_OK);
+        EXPECT_EQ(info.pattern, row.shown_as ? row.shown_as->text : "") << row.name;
+        EXPECT_EQ(info.decimals, row.shown_as ? row.shown_as->decimals : -1) << row.name;
+        EXPECT_EQ(info.is_input, c3f8::is_input(row.id) ? 1 : 0) << row.name;
+        EXPECT_EQ(info.caption, row.caption);
+        EXPECT_EQ(info.unit, row.unit);
+        EXPECT_EQ(info.meaning, row.meaning);
+    }
+    for (const c3f8::warning_row &row : c3f8::warning_table) {
+        ASSERT_EQ(c3f8_warning(int32_t(c3f8::index(row.id)), &name, &caption), C3F8_OK);
+        EXPECT_EQ(name, row.name);
+        EXPECT_EQ(caption, row.caption);
+    }
+    for (const c3f8::error_kind_row &row : c3f8::error_kind_table) {
+        ASSERT_EQ(c3f8_failure_kind(int32_t(row.id), &name, &caption), C3F8_OK);
+        EXPECT_EQ(name, row.name);
+        EXPECT_EQ(caption, row.message);
+    }
+    for (std::size_t c = 0; c < c3f8::column_count; ++c) {
+        ASSERT_EQ(c3f8_column(int32_t(c), &name, &kind, &of), C3F8_OK);
+        EXPECT_EQ(name, c3f8::columns[c].name);
+        EXPECT_EQ(kind, int32_t(c3f8::columns[c].kind));
+        EXPECT_EQ(of, int32_t(c3f8::columns[c].of));
+    }
+    double from = 0, to = 0;
+    ASSERT_EQ(c3f8_fits_trusted_range(&from, &to), C3F8_OK);
+    EXPECT_EQ(from, c3f8::fits_trusted_range.from);
+    EXPECT_EQ(to, c3f8::fits_trusted_range.to);
+}
+
+TEST(InterfacePromises, FitsAreTheCoresFits)
+{
+    const struct
+    {
+        c3f8_status (*c)(double, double *);
+        double (*core)(double);
+        double x;
+    } fits[] = {{c3f8_psat, c3f8::psat, -25},
+                {c3f8_psat_shown, c3f8::psat_shown, -25},
+                {c3f8_hliq, c3f8::hliq, 1.7},
+                {c3f8_hvap, c3f8::hvap, 1.7},
+                {c3f8_tliq, c3f8::tliq, 183.8}};
+    for (const auto &f : fits) {
+        ASSERT_EQ(f.c(f.x, &value), C3F8_OK);
+        EXPECT_EQ(value, f.core(f.x));
+        EXPECT_EQ(f.c(f.x, nullptr), C3F8_ERROR_NULL_POINTER);
+    }
 }
 
 TEST(InterfacePromises, AnUnreadableTextReadsAsNaN)
