@@ -124,6 +124,8 @@ const promise promises[] = {
     {"format, minus infinite", [] { return c3f8_format_result(pevap, -INFINITY, ".", text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_BAD_VALUE},
     {"format, NaN", [] { return c3f8_format_result(pevap, NAN, ".", text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_BAD_VALUE},
     {"format, bad separator", [] { return c3f8_format_result(pevap, 1.5, "1", text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_BAD_SEPARATOR},
+    {"format, null text of a byte", [] { return c3f8_format_result(pevap, 1.5, ".", nullptr, 1, nullptr); }, C3F8_ERROR_NULL_POINTER},
+    {"format, null text, negative capacity", [] { return c3f8_format_result(pevap, 1.5, ".", nullptr, -1, nullptr); }, C3F8_ERROR_BAD_COUNT},
     {"format, negative capacity", [] { return c3f8_format_result(pevap, 1.5, ".", text, -1, nullptr); }, C3F8_ERROR_BAD_COUNT},
     {"format, null separator", [] { return c3f8_format_result(pevap, 1.5, nullptr, text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_NULL_POINTER},
     {"format, largest double", [] { return c3f8_format_result(pevap, 1.7976931348623157e308, "abcdfghi", text, C3F8_TEXT_MAX, nullptr); }, C3F8_OK},
@@ -257,6 +259,13 @@ TEST(InterfacePromises, FitsAreTheCoresFits)
         EXPECT_EQ(value, f.core(f.x));
         EXPECT_EQ(f.c(f.x, nullptr), C3F8_ERROR_NULL_POINTER);
     }
+}
+
+TEST(InterfacePromises, ReadingSaysWhetherTheTextWasANumber)
+{
+    ASSERT_EQ(c3f8_read_number(" -0,5e1 ", ",", &value, &readable), C3F8_OK);
+    EXPECT_EQ(value, -5.0);
+    EXPECT_EQ(readable, 1);
 }
 
 TEST(InterfacePromises, AnUnreadableTextReadsAsNaN)

@@ -26,8 +26,6 @@ EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_list_items(int32_t field, const char *s
             return C3F8_ERROR_NULL_POINTER;
         if (field < 0 || static_cast<std::size_t>(field) >= c3f8::field_count)
             return C3F8_ERROR_BAD_INDEX;
-        if (capacity < 0)
-            return C3F8_ERROR_BAD_COUNT;
         const std::optional<c3f8::decimal_separator> usable = c3f8::make_separator(separator);
         if (!usable)
             return C3F8_ERROR_BAD_SEPARATOR;
