@@ -259,7 +259,8 @@ int main(int argc, char *argv[])
 
     std::vector<double> core, sweep, point, line, other_point;
     std::vector<std::string> one_point = {program};
-    for (const std::string &option : run_a_options(std::string(worked_runs[0].typed[4])))
+    for (const std::string &option :
+         run_a_options(std::string(worked_runs[0].typed[c3f8::index(c3f8::field::Qw)])))
         one_point.push_back(option);
     // Another build's one point, alternating with this one's.
     std::vector<std::string> other_one_point = one_point;

@@ -37,7 +37,8 @@ constexpr bool is_blank(char c)
 
 using number_buffer = std::array<char, max_text_bytes>;
 // The widest text a pattern writes: 309 integer digits, a sign, a separator, the decimals, a NUL.
-static_assert(309 + 1 + max_separator_bytes + 3 + 1 <= max_text_bytes);
+static_assert(309 + 1 + max_separator_bytes + patterns::thousandths.decimals + 1 <= max_text_bytes,
+              "a text of the most decimals of any pattern fits the buffer");
 
 // The plain text written, with the locale's separator for its '.' and without the minus
 // sign on a zero ("-0.0"), which shows no sign.

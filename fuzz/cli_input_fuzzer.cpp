@@ -102,7 +102,14 @@ void fuzz_program(std::string_view bytes, bool comma, int format)
         argv.push_back("--decimal-comma");
     // The inputs that the file's first line does not name, from the options.
     const std::string_view header = bytes.substr(0, bytes.find('\n'));
-    for (const char *input : {"--tevap", "--tsub", "--x_we", "--x_wy", "--Qw", "--m"}) {
+    static const std::vector<std::string> options = [] {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < c3f8::input_count; ++i)
+            names.push_back("--" + std::string(c3f8::field_name(c3f8::input(i))));
+        return names;
+    }();
+    for (const std::string &option : options) {
+        const char *input = option.c_str();
         const std::string_view name = input + 2;
         bool named = false;
         for (std::size_t at = header.find(name); at != std::string_view::npos;

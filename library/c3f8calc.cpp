@@ -345,6 +345,8 @@ c3f8_status c3f8_format_result(int32_t f, double value, const char *separator, c
             return C3F8_ERROR_NULL_POINTER;
         if (!within(f, field_count) || is_input(static_cast<field>(f)))
             return C3F8_ERROR_BAD_INDEX;
+        if (capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
         const std::optional<decimal_separator> usable = make_separator(separator);
         if (!usable)
             return C3F8_ERROR_BAD_SEPARATOR;
@@ -361,6 +363,8 @@ c3f8_status c3f8_failure_message(int32_t kind, int32_t f, char *text, int64_t ca
     return guarded([&] {
         if (!within(kind, error_kind_count) || !within(f, field_count))
             return C3F8_ERROR_BAD_INDEX;
+        if (capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
         const calc_error error{static_cast<error_kind>(kind), static_cast<field>(f)};
         return copy_text(failure_message(error), text, capacity, needed);
     });

@@ -24,13 +24,12 @@ template <class Body> c3f8_status guarded(Body body) noexcept
     }
 }
 
-// Copies text with a NUL after it into capacity bytes at out, or says how many it needs.
+// Copies text with a NUL after it into capacity bytes at out, or says how many it needs; the
+// caller has refused a negative capacity, before any other check of its own.
 inline c3f8_status copy_text(std::string_view text, char *out, int64_t capacity, int64_t *needed)
 {
     if (!out && capacity > 0)
         return C3F8_ERROR_NULL_POINTER;
-    if (capacity < 0)
-        return C3F8_ERROR_BAD_COUNT;
     const auto size = static_cast<int64_t>(text.size()) + 1;
     if (needed)
         *needed = size;

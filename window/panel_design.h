@@ -31,10 +31,10 @@ enum class Frame
     Window,
     Dane,
     Wyniki,
-    Komentarz
+    Komentarz,
+    Count // how many there are, the window's own area included
 };
-// How many there are, the window's own area included.
-inline constexpr std::size_t frameCount = static_cast<std::size_t>(Frame::Komentarz) + 1;
+inline constexpr std::size_t frameCount = static_cast<std::size_t>(Frame::Count);
 
 // What a button does when clicked.
 enum class Action

@@ -1,8 +1,7 @@
 /* c3f8calc: the operating-point calculation of an evaporative C3F8 cooling loop, as a C library.
  *
- * The same run as the window and c3f8calc-cli: the inputs (evaporation temperature, arriving
- * liquid temperature, inlet and outlet quality, heat load, mass flow) give the results and the
- * warnings, or stop at a failure. Units: C, bar abs, kJ/kg, g/s, W.
+ * The same run as the window and c3f8calc-cli: the inputs give the results and the warnings, or
+ * stop at a failure; c3f8_field gives each field's meaning and unit.
  *
  * Rules that hold for every function:
  * - It returns a status (c3f8_status_text alone returns a text): C3F8_OK, or an error whose
@@ -95,7 +94,7 @@ typedef struct c3f8_field_info
 {
     const char *name;    /* the object name, as an option and a column are named: "dHg" */
     const char *caption; /* as the window's labels read, UTF-8: "\xce\x94Hg" */
-    const char *unit;    /* "C", "bar abs", "kJ/kg", "g/s", "W", or "" for none */
+    const char *unit;    /* as the window's unit label reads ("kJ/kg"), or "" for none */
     const char *pattern; /* a result's display pattern ("0.000" ... "0"); "" for an input */
     const char *meaning; /* what it is, in a line of English */
     int32_t is_input;    /* 1 for an input, 0 for a result */

@@ -19,6 +19,9 @@ import numpy as np
 from . import _library
 
 _lib, _path = _library.load()
+# Before any call fills one of these structures: a library that lays them out otherwise would
+# write past them.
+_library.check_layout(_lib, _library.FieldInfo, "c3f8_field_info")
 
 Field = namedtuple("Field", "name caption unit pattern decimals meaning is_input")
 WarningLabel = namedtuple("WarningLabel", "name caption")
@@ -73,7 +76,6 @@ _inputs = tuple(f for f in fields if f.is_input)
 _results = tuple(f for f in fields if not f.is_input)
 _index = {f.name: i for i, f in enumerate(fields)}
 _Outcome = _library.outcome_type(len(_results), len(warnings))
-_library.check_layout(_lib, _library.FieldInfo, "c3f8_field_info")
 _library.check_layout(_lib, _Outcome, "c3f8_outcome")
 _TEXT_MAX = _library.layout(_lib, "text_max")
 

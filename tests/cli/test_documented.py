@@ -107,7 +107,9 @@ def test_manual_examples_run(folder):
 
 
 def test_readme_examples_give_what_it_shows(folder):
-    for block in re.findall(r"```console\n(.*?)```", README, re.S):
+    blocks = re.findall(r"```console\n(.*?)```", README, re.S)
+    assert len(blocks) >= 2
+    for block in blocks:
         expected = block.split("\n$ ")
         for session in expected:
             command, _, shown = session.removeprefix("$ ").partition("\n")

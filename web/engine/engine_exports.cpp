@@ -18,17 +18,20 @@ extern "C" {
 
 // The items that field number field offers in its list (none for a plain field) in the notation
 // of separator, each followed by a line end; text and capacity as in c3f8_format_result.
-EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_list_items(int32_t field, const char *separator,
-                                                    char *text, int64_t capacity, int64_t *needed)
+EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_quality_items(int32_t field, const char *separator,
+                                                       char *text, int64_t capacity,
+                                                       int64_t *needed)
 {
     return guarded([&] {
-        if (!separator)
+        if (!separator || (!text && capacity > 0))
             return C3F8_ERROR_NULL_POINTER;
-        if (field < 0 || static_cast<std::size_t>(field) >= c3f8::field_count)
-            return C3F8_ERROR_BAD_INDEX;
+        if (capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
         const std::optional<c3f8::decimal_separator> usable = c3f8::make_separator(separator);
         if (!usable)
             return C3F8_ERROR_BAD_SEPARATOR;
+        if (field < 0 || static_cast<std::size_t>(field) >= c3f8::field_count)
+            return C3F8_ERROR_BAD_INDEX;
         std::string items;
         for (double value : c3f8::field_table[static_cast<std::size_t>(field)].offered)
             items += c3f8::number_to_text(value, *usable) + '\n';

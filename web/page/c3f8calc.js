@@ -117,11 +117,11 @@
 
         // The items that input field offers in its list, in the notation of separator; none
         // for a plain field.
-        function listItems(field, separator) {
+        function qualityItems(field, separator) {
             return withText(separator, (sep) => {
-                const status = m._c3f8web_list_items(names.indexOf(field), sep, message,
+                const status = m._c3f8web_quality_items(names.indexOf(field), sep, message,
                     BigInt(TEXT_MAX * 2), needed);
-                if (status !== OK) fail('c3f8web_list_items', status);
+                if (status !== OK) fail('c3f8web_quality_items', status);
                 return m.UTF8ToString(message).split('\n').filter((item) => item !== '');
             });
         }
@@ -134,7 +134,7 @@
             });
         }
 
-        return { inputs, results, warnings, calculate, listItems, separatorUsable };
+        return { inputs, results, warnings, calculate, qualityItems, separatorUsable };
     }
 
     // The decimal separator of the browser's language, where numbers can be written with it.
@@ -196,7 +196,7 @@
         const engine = wrap(module);
         const separator = browserSeparator(engine);
         for (const id of engine.inputs) {
-            const items = engine.listItems(id, separator);
+            const items = engine.qualityItems(id, separator);
             if (items.length === 0) continue;
             const list = element(id + '-items');
             for (const item of items) {
