@@ -64,10 +64,6 @@ void require_finite(double value)
         throw std::invalid_argument("a field text cannot show an infinite or undefined value");
 }
 
-} // namespace
-
-namespace {
-
 // scan_number into parts; false where text is no number.
 bool scan(std::string_view text, decimal_separator separator, number_parts &parts)
 {
