@@ -140,3 +140,20 @@ def test_the_page_works_from_disk_and_from_a_web_server(browser, server, where, 
     # Nothing the browser remembers of the fields comes back with the next load.
     open_page(browser, browser.current_url)
     assert shown(browser)["fields"] == [""] * (len(INPUTS) + len(RESULTS))
+
+
+def test_the_engines_own_exports_refuse_what_their_comments_refuse(page):
+    # Each call: the export's status, as the library's statuses number them.
+    statuses = page.execute_async_script("""
+        const done = arguments[0];
+        c3f8EngineReady.then((m) => {
+            const text = (s) => { const p = m._malloc(16); m.stringToUTF8(s, p, 16); return p; };
+            const out = m._malloc(64), point = text('.'), one = text('1');
+            const items = (field, sep, capacity) =>
+                m._c3f8web_quality_items(field, sep, capacity ? out : 0, BigInt(capacity), out);
+            done([items(2, point, 64), items(0, point, 64), items(18, point, 64),
+                  items(-1, point, 64), items(2, 0, 64), items(2, point, -1), items(2, one, 64),
+                  items(2, point, 0), m._c3f8web_separator_usable(0, out),
+                  m._c3f8web_separator_usable(point, 0)]);
+        });""")
+    assert statuses == [0, 0, 2, 2, 1, 3, 4, 5, 1, 1]
