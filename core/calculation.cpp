@@ -2,6 +2,7 @@
 
 #include "core/correlations.h"
 #include "core/number_text.h"
+#include "core/reference_properties.h"
 
 #include <cmath>
 
@@ -117,11 +118,20 @@ public:
         m_outcome.values[index(f) - input_count] = value;
     }
 
-    // Notes the temperature t of field f where the fits are not to be trusted.
-    void check_fits(field f, double t)
+    // Notes the temperature t of field f where the fits are not to be trusted; the reference
+    // equation is trusted wherever it gives a state.
+    void check_fits(properties from, field f, double t)
     {
-        if (!fits_trusted_range.holds(t))
+        if (from == properties::fits && !fits_trusted_range.holds(t))
             m_outcome.outside_fits.set(index(f));
+    }
+
+    // A property the reference equation gives only where the fluid has that state.
+    template <class T> static T saturated(std::optional<T> value, field f)
+    {
+        if (!value)
+            throw run_stopped{{error_kind::no_saturated_state, f}};
+        return *value;
     }
 
     void set_warning(warning w, bool visible)
@@ -135,25 +145,39 @@ private:
     run_outcome &m_outcome;
 };
 
-template <class Fields> void perform(run<Fields> &r)
+template <class Fields> void perform(run<Fields> &r, properties from)
 {
     using f = field;
     using run = c3f8::run<Fields>;
+    const bool fits = from == properties::fits;
 
-    // 1-2: the displayed pressure and the working pressure differ in their constant term.
+    // 1-5. With the fits, the displayed pressure and the working pressure differ in their
+    // constant term; the reference equation has one pressure.
     const double tevap = r.read(f::tevap);
-    r.check_fits(f::tevap, tevap);
-    r.show(f::pevap, run::checked(psat_shown(tevap), f::pevap));
-    const double p = run::checked(psat(tevap), f::Hliq_sat);
-
-    // 3-5
-    const double Hliq = run::checked(hliq(p), f::Hliq_sat);
-    r.show(f::Hliq_sat, Hliq);
-    const double Hvap = run::checked(hvap(p), f::Hvap_sat);
-    r.show(f::Hvap_sat, Hvap);
+    r.check_fits(from, f::tevap, tevap);
+    double Hliq, Hvap;
+    if (fits) {
+        r.show(f::pevap, run::checked(psat_shown(tevap), f::pevap));
+        const double p = run::checked(psat(tevap), f::Hliq_sat);
+        Hliq = run::checked(hliq(p), f::Hliq_sat);
+        r.show(f::Hliq_sat, Hliq);
+        Hvap = run::checked(hvap(p), f::Hvap_sat);
+        r.show(f::Hvap_sat, Hvap);
+    } else {
+        const auto state = run::saturated(reference::saturation(tevap), f::pevap);
+        r.show(f::pevap, state.p);
+        Hliq = state.h_liquid;
+        r.show(f::Hliq_sat, Hliq);
+        Hvap = state.h_vapour;
+        r.show(f::Hvap_sat, Hvap);
+    }
     const double tsub = r.read(f::tsub);
-    r.check_fits(f::tsub, tsub);
-    const double Hwe = run::checked(hliq(run::checked(psat(tsub), f::Hwe_cap)), f::Hwe_cap);
+    r.check_fits(from, f::tsub, tsub);
+    const double Hwe =
+        fits ? run::checked(hliq(run::checked(psat(tsub), f::Hwe_cap)), f::Hwe_cap)
+             : run::saturated(reference::has_two_phases(tsub) ? reference::liquid_enthalpy(tsub)
+                                                              : std::nullopt,
+                              f::Hwe_cap);
     r.show(f::Hwe_cap, Hwe);
 
     // 6-10: the outlet enthalpy is formed from the vapour side; that form decides whether the
@@ -172,10 +196,12 @@ template <class Fields> void perform(run<Fields> &r)
     r.set_warning(warning::Ostrzezenie, r.read_shown(f::dHg) < 0);
 
     // 13-15: liquid at Tlsub_max expanded to the evaporation pressure should give x_we again.
-    const double Tl = run::checked(tliq(Hxwe), f::Tlsub_max);
+    const double Tl = fits ? run::checked(tliq(Hxwe), f::Tlsub_max)
+                           : run::saturated(reference::liquid_temperature(Hxwe), f::Tlsub_max);
     r.show(f::Tlsub_max, Tl);
-    r.check_fits(f::Tlsub_max, Tl);
-    const double Hl = run::checked(hliq(run::checked(psat(Tl), f::x_we2)), f::x_we2);
+    r.check_fits(from, f::Tlsub_max, Tl);
+    const double Hl = fits ? run::checked(hliq(run::checked(psat(Tl), f::x_we2)), f::x_we2)
+                           : run::saturated(reference::liquid_enthalpy(Tl), f::x_we2);
     r.show(f::x_we2, run::divide(run::checked(Hl - Hliq, f::x_we2), latent, f::x_we2));
 
     // 16-17: W / (kJ/kg) = g/s and g/s * kJ/kg = W.
@@ -189,12 +215,12 @@ template <class Fields> void perform(run<Fields> &r)
     r.set_warning(warning::m_warn, m_set < r.read_shown(f::m_opt));
 }
 
-template <class Fields> run_outcome run_on(Fields &fields)
+template <class Fields> run_outcome run_on(Fields &fields, properties from)
 {
     run_outcome outcome;
     run r(fields, outcome);
     try {
-        perform(r);
+        perform(r, from);
     } catch (const run_stopped &stopped) {
         outcome.failure = stopped.error;
     }
@@ -203,17 +229,17 @@ template <class Fields> run_outcome run_on(Fields &fields)
 
 } // namespace
 
-run_outcome calculate(field_record &record, decimal_separator separator)
+run_outcome calculate(field_record &record, decimal_separator separator, properties from)
 {
     text_fields fields(record, separator);
-    return run_on(fields);
+    return run_on(fields, from);
 }
 
 run_outcome calculate(const std::array<double, input_count> &inputs,
-                      std::array<bool, warning_count> &warnings)
+                      std::array<bool, warning_count> &warnings, properties from)
 {
     number_fields fields(inputs, warnings);
-    return run_on(fields);
+    return run_on(fields, from);
 }
 
 std::string failure_message(const calc_error &error)

@@ -43,7 +43,8 @@ struct run_outcome
     // Which warnings the run decided (and so set or cleared in the record).
     std::array<bool, warning_count> decided{};
     // The temperatures that lie outside the range the fits are trusted over: tevap and tsub as
-    // read, Tlsub_max as computed, unrounded. A run lists those it got to before it stopped.
+    // read, Tlsub_max as computed, unrounded. A run lists those it got to before it stopped; a
+    // run on the reference equation lists none.
     std::bitset<field_count> outside_fits;
 
     bool wrote(field f) const { return !is_input(f) && values[index(f) - input_count]; }
@@ -51,17 +52,21 @@ struct run_outcome
 };
 
 // Reads the six inputs of record, writes the twelve results as it goes and sets both warnings,
-// every number in the notation of separator (the locale's decimal separator, UTF-8). At the
-// first failure it stops: the results already written keep their new texts, every other field
-// and warning keeps what it held. No result is ever infinite or undefined.
-run_outcome calculate(field_record &record, decimal_separator separator);
+// every number in the notation of separator (the locale's decimal separator, UTF-8), with the
+// properties of saturated C3F8 taken from the fits (as the window does) or from the reference
+// equation of state. At the first failure it stops: the results already written keep their new
+// texts, every other field and warning keeps what it held. No result is ever infinite or
+// undefined.
+run_outcome calculate(field_record &record, decimal_separator separator,
+                      properties from = properties::fits);
 
 // The same run on numbers: each input is read as its shortest decimal text written with a point
 // would be (an infinite or undefined one does not read), and every result, warning and failure
 // is the one that run gives; only the result texts are not made. warnings holds what the run
 // decided; the others keep what they held.
 run_outcome calculate(const std::array<double, input_count> &inputs,
-                      std::array<bool, warning_count> &warnings);
+                      std::array<bool, warning_count> &warnings,
+                      properties from = properties::fits);
 
 // The message that tells the user why a run stopped, naming the kind and the field as its
 // labels read; the first line names them, the second says that the inputs were kept.

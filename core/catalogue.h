@@ -201,9 +201,10 @@ constexpr const warning_row &row(warning w)
 
 enum class error_kind
 {
-    conversion,       // a field text is not a number in the user's locale
-    division_by_zero, // a divisor came out as exactly zero
-    overflow,         // a value came out infinite or undefined
+    conversion,         // a field text is not a number in the user's locale
+    division_by_zero,   // a divisor came out as exactly zero
+    overflow,           // a value came out infinite or undefined
+    no_saturated_state, // the reference equation gives no saturated state at that point
     count
 };
 
@@ -212,7 +213,7 @@ inline constexpr std::size_t error_kind_count = static_cast<std::size_t>(error_k
 struct error_kind_row
 {
     error_kind id;
-    std::string_view name; // for scripts: "conversion", "division_by_zero", "overflow"
+    std::string_view name; // for scripts: "conversion", "division_by_zero", ...
     // What the user is told; {} stands for the field's caption in quotes.
     std::string_view message;
 };
@@ -223,6 +224,8 @@ inline constexpr std::array<error_kind_row, error_kind_count> error_kind_table =
     {error_kind::division_by_zero, "division_by_zero",
      "Dzielenie przez zero przy obliczaniu \"{}\"."},
     {error_kind::overflow, "overflow", "Przekroczenie zakresu liczb przy obliczaniu \"{}\"."},
+    {error_kind::no_saturated_state, "no_saturated_state",
+     "Brak stanu nasycenia przy obliczaniu \"{}\"."},
 }};
 
 constexpr bool error_kind_table_is_complete()
@@ -242,6 +245,55 @@ static_assert(error_kind_table_is_complete(),
 constexpr const error_kind_row &row(error_kind k)
 {
     return error_kind_table[static_cast<std::size_t>(k)];
+}
+
+// Where a run takes the properties of saturated C3F8 from.
+enum class properties
+{
+    fits,      // the five polynomial fits, as the window shows its figures
+    reference, // the reference equation of state (Lemmon and Span 2006)
+    count
+};
+
+inline constexpr std::size_t properties_count = static_cast<std::size_t>(properties::count);
+
+struct properties_row
+{
+    properties id;
+    std::string_view name;    // as options and parameters spell it
+    std::string_view meaning; // in a line of English
+};
+
+inline constexpr std::array<properties_row, properties_count> properties_table = {{
+    {properties::fits, "fits", "the five polynomial fits of saturated C3F8 the window uses"},
+    {properties::reference, "reference",
+     "C3F8's reference equation of state (Lemmon and Span 2006)"},
+}};
+
+constexpr bool properties_table_is_complete()
+{
+    for (std::size_t i = 0; i < properties_count; ++i)
+        if (static_cast<std::size_t>(properties_table[i].id) != i ||
+            properties_table[i].name.empty() || properties_table[i].meaning.empty())
+            return false;
+    return true;
+}
+static_assert(properties_table_is_complete(),
+              "every kind of properties needs its row, in enumeration order, with a name and a "
+              "meaning");
+
+constexpr const properties_row &row(properties p)
+{
+    return properties_table[static_cast<std::size_t>(p)];
+}
+
+// The properties called name, or none.
+constexpr std::optional<properties> properties_named(std::string_view name)
+{
+    for (const properties_row &r : properties_table)
+        if (r.name == name)
+            return r.id;
+    return std::nullopt;
 }
 
 // The columns in which every front end that writes points in series lists one point: the
