@@ -343,3 +343,66 @@ TEST(Failures, MessagesNameTheKindAndTheFieldAsItsLabelsRead)
               "Przekroczenie zakresu liczb przy obliczaniu \"\u0394Hg\".\n"
               "Obliczenia przerwano; wprowadzone dane pozostaja bez zmian.");
 }
+
+TEST(Reference, ReproducesTheWorkedRunsInBothNotationsAndListsNothingOutsideTheFits)
+{
+    for (const auto &run : worked_runs) {
+        SCOPED_TRACE(run.name);
+        auto r = record_with(run.typed);
+        const run_outcome outcome = calculate(r, ".", properties::reference);
+        ASSERT_EQ(outcome.failure, std::nullopt);
+        for (std::size_t i = 0; i < result_count; ++i)
+            EXPECT_EQ(r[result(i)], run.reference_shown[i]) << field_name(result(i));
+        EXPECT_EQ(r.warnings, run.reference_warnings);
+        EXPECT_TRUE(outcome.outside_fits.none());
+        // x_we2 comes back from the liquid temperature's inverse, not as x_we itself.
+        EXPECT_NEAR(*outcome.value(x_we2), *text_to_number(run.typed[2], "."), 1e-9);
+
+        std::array<double, input_count> numbers{};
+        for (std::size_t i = 0; i < input_count; ++i)
+            numbers[i] = *text_to_number(run.typed[i], ".");
+        std::array<bool, warning_count> warnings{};
+        const run_outcome on_numbers = calculate(numbers, warnings, properties::reference);
+        EXPECT_EQ(on_numbers.values, outcome.values);
+        EXPECT_EQ(warnings, run.reference_warnings);
+    }
+    // Far outside the fits' range the reference lists nothing either.
+    auto cold = record_with(with(run_a, {{tevap, "-100"}, {tsub, "-120"}}));
+    EXPECT_EQ(calculate(cold, ".", properties::reference).failure, std::nullopt);
+    EXPECT_TRUE(calculate(cold, ".", properties::reference).outside_fits.none());
+}
+
+TEST(Reference, AStateWithoutASaturatedCounterpartStopsAtTheStepThatNeedsIt)
+{
+    using k = error_kind;
+    const struct
+    {
+        std::initializer_list<std::pair<field, std::string_view>> inputs;
+        calc_error failure;
+        std::size_t results_written;
+    } stops[] = {
+        {{{tevap, "80"}}, {k::no_saturated_state, pevap}, 0},
+        {{{tevap, "71.87"}}, {k::no_saturated_state, pevap}, 0}, // just above the critical point
+        {{{tevap, "-147.8"}}, {k::no_saturated_state, pevap}, 0},
+        {{{tsub, "72"}}, {k::no_saturated_state, Hwe_cap}, 3},
+        {{{tsub, "-150"}}, {k::no_saturated_state, Hwe_cap}, 3},
+        {{{tevap, "70"}, {x_we, "0.9"}}, {k::no_saturated_state, Tlsub_max}, 8}, // above hc
+        {{{x_we, "-2"}}, {k::no_saturated_state, Tlsub_max}, 8}, // below the triple point's
+        {{{x_we, "0.5"}, {x_wy, "0.5"}}, {k::division_by_zero, m_opt}, 10},
+        {{{tevap, "x"}}, {k::conversion, tevap}, 0},
+    };
+    for (const auto &s : stops) {
+        SCOPED_TRACE(std::string(field_name(s.failure.field)));
+        auto r = record_with(with(run_a, s.inputs));
+        const run_outcome outcome = calculate(r, ".", properties::reference);
+        EXPECT_EQ(outcome.failure, s.failure);
+        EXPECT_EQ(written(outcome), first_results(s.results_written));
+        EXPECT_TRUE(outcome.outside_fits.none());
+    }
+    // The fits go on where the reference stops.
+    auto hot = record_with(with(run_a, {{tevap, "80"}}));
+    EXPECT_EQ(calculate(hot, ".").failure, std::nullopt);
+    EXPECT_EQ(failure_message({k::no_saturated_state, pevap}),
+              "Brak stanu nasycenia przy obliczaniu \"p_odparowania\".\n"
+              "Obliczenia przerwano; wprowadzone dane pozostaja bez zmian.");
+}
