@@ -21,10 +21,15 @@ Each input takes a value as it would be typed into the window, a range FROM:TO:S
 the option. Several swept inputs give every combination, the input named first varying slowest;
 the rows of an --input file vary slowest of all.
 
+Instead of tevap, the pressure measured at the stand may be given (--p_abs, or --p_gauge with
+--barometer; in an --input file under --tevap-from): tevap is then its saturation temperature,
+written as the shortest text that reads back to it.
+
 Examples:
   c3f8calc-cli --tevap -25 --tsub 15 --x_we 0.1 --x_wy 0.9 --Qw 500 --m 10
   c3f8calc-cli --tevap -25 --tsub 15 --x_we 0.1 --x_wy 0.9 --Qw 0:500:100 --m 10
   c3f8calc-cli --input points.csv --m 8 --format json
+  c3f8calc-cli --p_abs 1.67 --tsub 15 --x_we 0.1 --x_wy 0.9 --Qw 500 --m 10 --properties reference
 
 Columns written: those of an --input file that are not the program's own, then
 {columns}.
@@ -53,6 +58,8 @@ std::string power_of_ten_text(std::uint64_t n)
 enum class own
 {
     input,
+    tevap_from,
+    properties,
     format,
     precision,
     max_points,
@@ -64,6 +71,14 @@ enum class option_takes
     nothing,   // a flag
 };
 constexpr std::array<std::string_view, 2> precisions = {"shown", "full"};
+constexpr std::array<std::string_view, 2> pressure_columns = {measured_table[0].name,
+                                                              measured_table[1].name};
+constexpr auto properties_choices = [] {
+    std::array<std::string_view, properties_count> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = properties_table[i].name;
+    return names;
+}();
 constexpr auto format_choices = [] {
     std::array<std::string_view, format_names.size()> names{};
     for (std::size_t i = 0; i < names.size(); ++i)
@@ -80,10 +95,16 @@ struct own_option
     std::string_view description;
 };
 // clang-format off
-constexpr std::array<own_option, 5> own_options = {{
+constexpr std::array<own_option, 7> own_options = {{
     {own::input, "--input", option_takes::one_value, "FILE", {},
      "a CSV file whose header names inputs, one point a row (- for standard input); its other "
      "columns are carried through"},
+    {own::tevap_from, "--tevap-from", option_takes::one_value, "", pressure_columns,
+     "tevap from the --input file's measured pressure: its column p_abs, or p_gauge with "
+     "barometer"},
+    {own::properties, "--properties", option_takes::one_value, "", properties_choices,
+     "fits: the window's property fits (default); reference: C3F8's reference equation of "
+     "state (Lemmon and Span 2006)"},
     {own::format, "--format", option_takes::one_value, "", format_choices,
      "{formats} (default: table on a terminal, csv otherwise)"},
     {own::precision, "--precision", option_takes::one_value, "", precisions,
@@ -133,10 +154,8 @@ struct option_names
 option_names names_of_options()
 {
     option_names names;
-    for (const field_row &row : field_table) {
-        if (is_input(row.id))
-            names.takes_value.push_back("--" + std::string(row.name));
-    }
+    for (std::size_t i = 0; i < value_count; ++i)
+        names.takes_value.push_back("--" + std::string(value_name(i)));
     for (const own_option &o : own_options) {
         if (o.takes == option_takes::nothing) {
             names.flags.emplace_back(o.name);
@@ -219,6 +238,39 @@ std::uint64_t count_of(const std::string &text, std::string_view option)
     return n;
 }
 
+// Which measured pressure tevap comes from, if any: --p_abs or --p_gauge, or --tevap-from
+// naming the file's column. Throws usage_error where the options give tevap twice or a
+// measured pressure without what it needs.
+std::optional<measured> pressure_source(const command &c, const std::string *tevap_from)
+{
+    const auto given = [&c](measured m) { return !c.values[value_index(m)].empty(); };
+    const auto option = [](measured m) {
+        return "--" + std::string(measured_table[index(m)].name);
+    };
+    std::optional<measured> source;
+    if (tevap_from)
+        source = *tevap_from == measured_table[0].name ? measured::p_abs : measured::p_gauge;
+    for (measured m : {measured::p_abs, measured::p_gauge}) {
+        if (!given(m))
+            continue;
+        if (source && *source != m)
+            throw usage_error(
+                option(m) + " and " +
+                (tevap_from ? "--tevap-from " + *tevap_from : option(measured::p_abs)) +
+                " both give the evaporation pressure; give one");
+        source = m;
+    }
+    if (source && !c.values[value_index(field::tevap)].empty())
+        throw usage_error(option(*source) + " and --tevap both give the evaporation "
+                                            "temperature; give one");
+    if (given(measured::p_gauge) && !given(measured::barometer) && !tevap_from)
+        throw usage_error("--p_gauge needs --barometer, the air's absolute pressure in bar "
+                          "(a standard atmosphere is 0.05 bar off at 450 m)");
+    if (given(measured::barometer) && source != measured::p_gauge)
+        throw usage_error("--barometer belongs with --p_gauge or --tevap-from p_gauge");
+    return source;
+}
+
 } // namespace
 
 std::variant<command, answer> parse_command_line(int argc, const char *const argv[])
@@ -245,14 +297,19 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     const std::string version = std::string("c3f8calc-cli ") + project_info::version;
     app.set_version_flag("--version", version);
 
-    std::array<std::vector<std::string>, input_count> texts;
-    std::array<CLI::Option *, input_count> input_options{};
-    for (std::size_t i = 0; i < input_count; ++i) {
-        const field_row &row = field_table[i];
-        const std::string name = "--" + std::string(row.name);
-        std::string description = std::string(row.meaning) + ": " + std::string(row.caption);
-        if (!row.unit.empty())
-            description += " [" + std::string(row.unit) + "]";
+    std::array<std::vector<std::string>, value_count> texts;
+    std::array<CLI::Option *, value_count> input_options{};
+    for (std::size_t i = 0; i < value_count; ++i) {
+        const std::string name = "--" + std::string(value_name(i));
+        std::string description;
+        if (i < input_count) {
+            const field_row &row = field_table[i];
+            description = std::string(row.meaning) + ": " + std::string(row.caption);
+            if (!row.unit.empty())
+                description += " [" + std::string(row.unit) + "]";
+        } else {
+            description = measured_table[i - input_count].description;
+        }
         input_options[i] = app.add_option(name, texts[i], description);
         input_options[i]
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
@@ -261,6 +318,7 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
     }
     std::array<std::string, own_options.size()> values;
     values[static_cast<std::size_t>(own::precision)] = "shown";
+    values[static_cast<std::size_t>(own::properties)] = properties_choices[0];
     values[static_cast<std::size_t>(own::max_points)] = std::to_string(default_max_points);
     bool decimal_comma = false;
     std::array<CLI::Option *, own_options.size()> options{};
@@ -313,20 +371,22 @@ std::variant<command, answer> parse_command_line(int argc, const char *const arg
             std::find_if(format_names.begin(), format_names.end(), [&](const format_name &f) {
                 return f.name == value(own::format);
             })->format;
+    c.from = *properties_named(value(own::properties));
     // The values as given: CLI11's conversion of a list could read some texts as lists.
-    for (std::size_t i = 0; i < input_count; ++i) {
+    for (std::size_t i = 0; i < value_count; ++i) {
         for (const std::string &text : input_options[i]->results())
             c.values[i].add(text, c.separator);
     }
-    // Nesting follows the first appearance of each input on the command line.
+    // Nesting follows the first appearance of each value on the command line.
     for (const CLI::Option *option : app.parse_order()) {
         const auto named = std::find(input_options.begin(), input_options.end(), option);
         if (named == input_options.end())
             continue;
-        const field f = input(static_cast<std::size_t>(named - input_options.begin()));
-        if (std::find(c.nesting.begin(), c.nesting.end(), f) == c.nesting.end())
-            c.nesting.push_back(f);
+        const auto i = static_cast<std::size_t>(named - input_options.begin());
+        if (std::find(c.nesting.begin(), c.nesting.end(), i) == c.nesting.end())
+            c.nesting.push_back(i);
     }
+    c.tevap_from = pressure_source(c, given(own::tevap_from) ? &value(own::tevap_from) : nullptr);
     return c;
 }
 

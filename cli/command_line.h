@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/input_values.h"
+#include "cli/measured_pressure.h"
 #include "cli/point_writer.h"
 #include "core/catalogue.h"
 
@@ -21,11 +22,15 @@ inline constexpr std::uint64_t default_max_points = 100'000'000;
 
 struct command
 {
-    // The values of each input given as options; empty where the input has none.
-    std::array<input_values, input_count> values;
-    // The inputs given as options, in the order of their first appearance: the first varies
+    // The values of each input and measured pressure given as options (by value_index); empty
+    // where it has none.
+    std::array<input_values, value_count> values;
+    // The values given as options, in the order of their first appearance: the first varies
     // slowest.
-    std::vector<field> nesting;
+    std::vector<std::size_t> nesting;
+    // Where tevap comes from: typed (none), or the pressure measured as p_abs or p_gauge.
+    std::optional<measured> tevap_from;
+    properties from = properties::fits;
     std::optional<std::string> input_file; // "-" for standard input
     std::optional<output_format> format;   // none: table on a terminal, CSV otherwise
     bool full_precision = false;

@@ -52,11 +52,23 @@ bool names_inputs_cut_at(std::string_view text, char delimiter)
     }
 }
 
+// Whether the value i (by value_index) is an input of the points: tevap unless a measured
+// pressure gives it, and the measured pressures that give it.
+bool takes_value(const command &c, std::size_t i)
+{
+    if (i < input_count)
+        return !(c.tevap_from && i == value_index(field::tevap));
+    if (!c.tevap_from)
+        return false;
+    return i == value_index(*c.tevap_from) ||
+           (*c.tevap_from == measured::p_gauge && i == value_index(measured::barometer));
+}
+
 } // namespace
 
 sweep::sweep(const command &c) : m_command(c)
 {
-    for (std::size_t i = 0; i < input_count; ++i)
+    for (std::size_t i = 0; i < value_count; ++i)
         m_given[i] = !c.values[i].empty();
 
     if (c.input_file) {
@@ -76,15 +88,15 @@ sweep::sweep(const command &c) : m_command(c)
     }
 
     std::string missing;
-    for (std::size_t i = 0; i < input_count; ++i)
-        if (!m_given[i])
-            missing += (missing.empty() ? "" : ", ") + std::string(field_table[i].name);
+    for (std::size_t i = 0; i < value_count; ++i)
+        if (takes_value(c, i) && !m_given[i])
+            missing += (missing.empty() ? "" : ", ") + std::string(value_name(i));
     if (!missing.empty())
         throw usage_error("no value for " + missing +
                           ": give each input as an option or as a column of the input file");
 
-    for (const field f : c.nesting)
-        m_per_row = saturating_product(m_per_row, c.values[index(f)].size());
+    for (const std::size_t i : c.nesting)
+        m_per_row = saturating_product(m_per_row, c.values[i].size());
     if (m_per_row == UINT64_MAX)
         throw usage_error("the options give too many points (18446744073709551615 or more)");
     if (m_per_row > c.max_points)
@@ -112,11 +124,24 @@ void sweep::read_header()
                    std::to_string(earlier - header.begin() + 1));
 
         file_column &role = m_columns.emplace_back();
+        const auto measured_input = [&]() -> std::optional<std::size_t> {
+            for (std::size_t i = input_count; i < value_count; ++i)
+                if (name == value_name(i) && takes_value(m_command, i))
+                    return i;
+            return std::nullopt;
+        }();
         if (const auto f = input_named(name, true)) {
             if (m_given[index(*f)])
                 refuse("the input " + name + " is given both in the file and as an option");
+            if (!takes_value(m_command, index(*f)))
+                refuse("tevap is given both in the file and by the measured pressure");
             m_given[index(*f)] = true;
-            role.input = f;
+            role.input = index(*f);
+        } else if (measured_input) {
+            if (m_given[*measured_input])
+                refuse("the input " + name + " is given both in the file and as an option");
+            m_given[*measured_input] = true;
+            role.input = *measured_input;
         } else if (const auto near = input_named(name, false)) {
             refuse("'" + name + "' is not the input " + std::string(field_name(*near)) +
                    ": inputs are named exactly, in this case, without blanks");
@@ -134,7 +159,7 @@ void sweep::read_header()
     }
 }
 
-bool sweep::next_row(std::array<std::string, input_count> &texts)
+bool sweep::next_row(std::array<std::string, value_count> &texts)
 {
     if (!m_reader) {
         const bool first = !m_row_read;
@@ -150,7 +175,7 @@ bool sweep::next_row(std::array<std::string, input_count> &texts)
     m_carried.clear();
     for (std::size_t column = 0; column < m_cells.size(); ++column) {
         if (m_columns[column].input)
-            texts[index(*m_columns[column].input)] = std::move(m_cells[column]);
+            texts[*m_columns[column].input] = std::move(m_cells[column]);
         else if (m_columns[column].carried)
             m_carried.push_back(std::move(m_cells[column]));
     }
@@ -162,19 +187,19 @@ void sweep::run(point_writer &writer, const std::function<void(const sweep_count
 {
     if (m_reader)
         m_reader->before_waiting(flush_output);
-    const std::vector<field> &nesting = m_command.nesting;
+    const std::vector<std::size_t> &nesting = m_command.nesting;
     const decimal_separator separator = m_command.separator;
-    // The texts of the inputs for the point at hand, and which value each swept input is at.
-    std::array<std::string, input_count> texts;
+    // The texts of the values for the point at hand, and which value each swept one is at.
+    std::array<std::string, value_count> texts;
     std::vector<std::uint64_t> at(nesting.size());
     const auto set = [&](std::size_t k, std::uint64_t value) {
         at[k] = value;
-        m_command.values[index(nesting[k])].value(value, texts[index(nesting[k])]);
+        m_command.values[nesting[k]].value(value, texts[nesting[k]]);
     };
     // The next combination, the innermost input moving first; false after the last.
     const auto advance = [&] {
         for (std::size_t k = nesting.size(); k-- > 0;) {
-            if (at[k] + 1 < m_command.values[index(nesting[k])].size()) {
+            if (at[k] + 1 < m_command.values[nesting[k]].size()) {
                 set(k, at[k] + 1);
                 return true;
             }
@@ -192,8 +217,18 @@ void sweep::run(point_writer &writer, const std::function<void(const sweep_count
         do {
             // Every point starts from an empty record.
             field_record record;
-            std::copy(texts.begin(), texts.end(), record.texts.begin());
-            const run_outcome outcome = calculate(record, separator);
+            std::copy_n(texts.begin(), input_count, record.texts.begin());
+            run_outcome outcome;
+            if (m_command.tevap_from) {
+                auto tevap =
+                    tevap_from_pressure(*m_command.tevap_from, texts, m_command.from, separator);
+                if (auto *text = std::get_if<std::string>(&tevap))
+                    record[field::tevap] = std::move(*text);
+                else
+                    outcome.failure = std::get<calc_error>(tevap);
+            }
+            if (!outcome.failure)
+                outcome = calculate(record, separator, m_command.from);
             writer.write({record, outcome, m_carried});
             ++counts.points;
             if (outcome.failure)

@@ -46,12 +46,12 @@ private:
     void read_header();
     // Puts the next row's cells into the inputs and carried cells the file gives; false after
     // the last row.
-    bool next_row(std::array<std::string, input_count> &texts);
+    bool next_row(std::array<std::string, value_count> &texts);
 
     struct file_column
     {
-        std::optional<field> input;
-        bool carried = false; // neither an input nor a column of the program's output
+        std::optional<std::size_t> input; // by value_index
+        bool carried = false;             // neither an input nor a column of the program's output
     };
 
     const command &m_command;
@@ -60,7 +60,7 @@ private:
     std::unique_ptr<csv_reader> m_reader;
     std::vector<file_column> m_columns;
     std::vector<std::string> m_carried_names, m_carried, m_cells;
-    std::array<bool, input_count> m_given{};
+    std::array<bool, value_count> m_given{};
     bool m_row_read = false;
     std::uint64_t m_per_row = 1;
 };

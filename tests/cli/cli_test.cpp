@@ -525,3 +525,94 @@ TEST(CommandLine, ShowsOnePointAsTheWindowLabelsIt)
     EXPECT_NE(run(joined(hot, {"--format", "json"})).out.find(R"(["tevap","Tlsub_max"])"),
               std::string::npos);
 }
+
+TEST(CommandLine, RunsOnTheReferenceEquationWithTheSameColumns)
+{
+    for (const worked_run &worked : worked_runs) {
+        const cli_run done = run(joined(options_of(worked), {"--properties", "reference"}));
+        ASSERT_EQ(done.status, 0) << done.err;
+        const auto row = cells(lines(done.out)[1]);
+        for (std::size_t i = 0; i < result_count; ++i)
+            EXPECT_EQ(row[place(result(i))], worked.reference_shown[i]);
+        EXPECT_EQ(row[place("outside_fits")], "");
+    }
+    auto hot = options_of(worked_runs[0]);
+    option(hot, field::tevap) = "80";
+    const cli_run failed = run(joined(hot, {"--properties", "reference"}));
+    EXPECT_EQ(failed.status, 1);
+    const auto row = cells(lines(failed.out)[1]);
+    EXPECT_EQ(row[place("failure")], "no_saturated_state");
+    EXPECT_EQ(row[place("failure_field")], "pevap");
+}
+
+TEST(CommandLine, FindsTevapFromAMeasuredPressure)
+{
+    const auto base = without(options_of(worked_runs[0]), field::tevap);
+    struct
+    {
+        std::vector<std::string> extra;
+        std::vector<std::string> tevap, pevap, failure;
+    } cases[] = {
+        // The shortest texts of the solved temperatures, and pevap showing the pressure back.
+        {{"--p_abs", "1.67325"}, {"-24.966100309643632"}, {"1.673"}, {""}},
+        {{"--p_gauge", "0.66", "--barometer", "1.01325"}, {"-24.966100309643632"}, {"1.673"}, {""}},
+        {{"--p_gauge", "0.66", "--barometer", "1.01325", "--properties", "reference"},
+         {"-25.05657149516426"},
+         {"1.673"},
+         {""}},
+        // A range, and pressures with no saturation temperature, naming tevap.
+        {{"--p_abs", "0:27:13.5", "--properties", "reference"},
+         {"", "42.35472881475241", ""},
+         {"", "13.500", ""},
+         {"no_saturated_state", "", "no_saturated_state"}},
+        {{"--p_abs", "-1", "--p_abs", "x"},
+         {"", ""},
+         {"", ""},
+         {"no_saturated_state", "conversion"}},
+        {{"--p_gauge", "1", "--barometer", ""}, {""}, {""}, {"conversion"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.extra[1]);
+        const cli_run done = run(joined(base, c.extra));
+        const auto rows = lines(done.out);
+        ASSERT_EQ(rows.size(), c.tevap.size() + 1) << done.err;
+        for (std::size_t i = 0; i < c.tevap.size(); ++i) {
+            const auto row = cells(rows[i + 1]);
+            EXPECT_EQ(row[place(field::tevap)], c.tevap[i]);
+            EXPECT_EQ(row[place(field::pevap)], c.pevap[i]);
+            EXPECT_EQ(row[place("failure")], c.failure[i]);
+            EXPECT_EQ(row[place("failure_field")], c.failure[i].empty() ? "" : "tevap");
+        }
+    }
+    // From a log's columns, only under --tevap-from; the output reads back to the same point.
+    const std::string log = "p_gauge,barometer\n0.66,1.01325\n";
+    const cli_run carried = run(joined(options_of(worked_runs[0]), {"--input", input_file(log)}));
+    EXPECT_EQ(cells(lines(carried.out)[1])[0], "0.66");
+    const cli_run measured =
+        run(joined(base, {"--input", input_file(log), "--tevap-from", "p_gauge"}));
+    ASSERT_EQ(measured.status, 0) << measured.err;
+    const cli_run again = run({"--input", input_file(measured.out)});
+    EXPECT_EQ(again.out, measured.out);
+}
+
+TEST(CommandLine, RefusesTevapGivenTwiceOrAPressureWithoutItsParts)
+{
+    const auto base = without(options_of(worked_runs[0]), field::tevap);
+    using refusal = std::pair<std::vector<std::string>, std::string>;
+    const refusal refusals[] = {
+        {joined(base, {"--p_abs", "1", "--tevap", "1"}), "--p_abs and --tevap both give"},
+        {joined(base, {"--p_abs", "1", "--p_gauge", "1"}), "--p_gauge and --p_abs both give"},
+        {joined(base, {"--p_gauge", "1"}), "--p_gauge needs --barometer"},
+        {joined(base, {"--p_abs", "1", "--barometer", "1"}), "--barometer belongs with"},
+        {joined(base, {"--tevap-from", "p_gauge", "--p_gauge", "1"}), "no value for barometer"},
+        {joined(base, {"--tevap-from", "p_abs", "--p_gauge", "1"}), "both give"},
+        {joined(base, {"--properties", "refprop", "--p_abs", "1"}), "refprop not in"},
+        {joined(base, {"--tevap-from", "p_abs", "--input", input_file("tevap,p_abs\n1,2\n")}),
+         "tevap is given both in the file and by the measured pressure"},
+    };
+    for (const auto &[arguments, message] : refusals) {
+        const cli_run done = run(arguments);
+        EXPECT_EQ(done.status, 2);
+        EXPECT_NE(done.err.find(message), std::string::npos) << done.err;
+    }
+}
