@@ -8,6 +8,8 @@
 #include "core/calculation.h"
 #include "core/correlations.h"
 #include "core/number_text.h"
+#include "core/reference_properties.h"
+#include "core/saturation_temperature.h"
 #include "project_info.h"
 
 #include <cmath>
@@ -77,6 +79,13 @@ void fill_outcome(const run_outcome &outcome, const std::array<bool, warning_cou
     *failed_field = outcome.failure ? static_cast<int32_t>(index(outcome.failure->field)) : -1;
 }
 
+std::optional<properties> properties_numbered(int32_t which)
+{
+    if (!within(which, properties_count))
+        return std::nullopt;
+    return static_cast<properties>(which);
+}
+
 template <class Fit> c3f8_status fit(Fit f, double x, double *y)
 {
     if (!y)
@@ -110,6 +119,8 @@ const char *c3f8_status_text(c3f8_status status)
         return "an internal fault of the library";
     case C3F8_ERROR_BAD_VALUE:
         return "a value is infinite or not a number";
+    case C3F8_ERROR_NO_SATURATION:
+        return "the fluid has no saturated state there";
     default:
         return "unknown status";
     }
@@ -250,6 +261,16 @@ c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT], const cha
                            char *texts, int64_t text_capacity, c3f8_outcome *outcome,
                            int64_t *needed)
 {
+    return c3f8_calculate_with_properties(C3F8_PROPERTIES_FITS, inputs, separator, texts,
+                                          text_capacity, outcome, needed);
+}
+
+c3f8_status c3f8_calculate_with_properties(int32_t which,
+                                           const char *const inputs[C3F8_INPUT_COUNT],
+                                           const char *separator, char *texts,
+                                           int64_t text_capacity, c3f8_outcome *outcome,
+                                           int64_t *needed)
+{
     return guarded([&] {
         if (any_null(inputs, separator, outcome) || (!texts && text_capacity > 0))
             return C3F8_ERROR_NULL_POINTER;
@@ -258,6 +279,9 @@ c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT], const cha
                 return C3F8_ERROR_NULL_POINTER;
         if (text_capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
+        const auto from = properties_numbered(which);
+        if (!from)
+            return C3F8_ERROR_BAD_INDEX;
         const std::optional<decimal_separator> usable = make_separator(separator);
         if (!usable)
             return C3F8_ERROR_BAD_SEPARATOR;
@@ -265,7 +289,7 @@ c3f8_status c3f8_calculate(const char *const inputs[C3F8_INPUT_COUNT], const cha
         field_record record;
         for (std::size_t i = 0; i < input_count; ++i)
             record.texts[i] = inputs[i];
-        const run_outcome ran = calculate(record, *usable);
+        const run_outcome ran = calculate(record, *usable, *from);
         int64_t longest = 1;
         for (std::size_t i = 0; i < result_count; ++i)
             longest = std::max(longest, static_cast<int64_t>(record[result(i)].size()) + 1);
@@ -289,6 +313,18 @@ c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C3F8_INPUT
                                 int8_t *warnings, uint32_t *outside_fits, int32_t *failure_kinds,
                                 int32_t *failure_fields, int64_t *failed)
 {
+    return c3f8_calculate_many_with_properties(C3F8_PROPERTIES_FITS, n, inputs, strides, values,
+                                               warnings, outside_fits, failure_kinds,
+                                               failure_fields, failed);
+}
+
+c3f8_status c3f8_calculate_many_with_properties(int32_t which, int64_t n,
+                                                const double *const inputs[C3F8_INPUT_COUNT],
+                                                const int64_t strides[C3F8_INPUT_COUNT],
+                                                double *values, int8_t *warnings,
+                                                uint32_t *outside_fits, int32_t *failure_kinds,
+                                                int32_t *failure_fields, int64_t *failed)
+{
     return guarded([&] {
         if (n < 0)
             return C3F8_ERROR_BAD_COUNT;
@@ -302,6 +338,9 @@ c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C3F8_INPUT
                 if (!inputs[i])
                     return C3F8_ERROR_NULL_POINTER;
         }
+        const auto from = properties_numbered(which);
+        if (!from)
+            return C3F8_ERROR_BAD_INDEX;
         int64_t failures = 0;
         std::array<double, input_count> point{};
         for (int64_t j = 0; j < n; ++j) {
@@ -310,7 +349,7 @@ c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C3F8_INPUT
                 std::memcpy(&point[i], at, sizeof(double)); // strides need not be aligned
             }
             std::array<bool, warning_count> shown{};
-            const run_outcome ran = calculate(point, shown);
+            const run_outcome ran = calculate(point, shown, *from);
             fill_outcome(ran, shown, values + j * C3F8_RESULT_COUNT,
                          warnings + j * C3F8_WARNING_COUNT, outside_fits + j, failure_kinds + j,
                          failure_fields + j);
@@ -319,6 +358,49 @@ c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C3F8_INPUT
         *failed = failures;
         return C3F8_OK;
     });
+}
+
+c3f8_status c3f8_properties(int32_t which, const char **name, const char **meaning)
+{
+    if (any_null(name, meaning))
+        return C3F8_ERROR_NULL_POINTER;
+    const auto from = properties_numbered(which);
+    if (!from)
+        return C3F8_ERROR_BAD_INDEX;
+    *name = row(*from).name.data();
+    *meaning = row(*from).meaning.data();
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_reference_saturation(double t, double *p, double *h_liquid, double *h_vapour)
+{
+    if (any_null(p, h_liquid, h_vapour))
+        return C3F8_ERROR_NULL_POINTER;
+    if (!std::isfinite(t))
+        return C3F8_ERROR_BAD_VALUE;
+    const auto state = reference::saturation(t);
+    if (!state)
+        return C3F8_ERROR_NO_SATURATION;
+    *p = state->p;
+    *h_liquid = state->h_liquid;
+    *h_vapour = state->h_vapour;
+    return C3F8_OK;
+}
+
+c3f8_status c3f8_saturation_temperature(int32_t which, double p, double *t)
+{
+    if (!t)
+        return C3F8_ERROR_NULL_POINTER;
+    const auto from = properties_numbered(which);
+    if (!from)
+        return C3F8_ERROR_BAD_INDEX;
+    if (!std::isfinite(p))
+        return C3F8_ERROR_BAD_VALUE;
+    const auto found = saturation_temperature(*from, p);
+    if (!found)
+        return C3F8_ERROR_NO_SATURATION;
+    *t = *found;
+    return C3F8_OK;
 }
 
 c3f8_status c3f8_read_number(const char *text, const char *separator, double *value,

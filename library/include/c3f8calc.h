@@ -61,8 +61,14 @@ typedef int32_t c3f8_status;
 #define C3F8_ERROR_BAD_SEPARATOR 4    /* empty, too long, or holding a digit, sign, blank, e or E */
 #define C3F8_ERROR_BUFFER_TOO_SMALL 5 /* *needed says how many bytes a buffer must have */
 #define C3F8_ERROR_OUT_OF_MEMORY 6
-#define C3F8_ERROR_INTERNAL 7  /* a fault of the library: please report it */
-#define C3F8_ERROR_BAD_VALUE 8 /* an infinite or NaN value where a finite one is needed */
+#define C3F8_ERROR_INTERNAL 7      /* a fault of the library: please report it */
+#define C3F8_ERROR_BAD_VALUE 8     /* an infinite or NaN value where a finite one is needed */
+#define C3F8_ERROR_NO_SATURATION 9 /* (since 1.10) no saturated state of the fluid there */
+
+/* Where a run takes the properties of saturated C3F8 from (since 1.10; c3f8_properties names
+ * them). */
+#define C3F8_PROPERTIES_FITS 0      /* the five polynomial fits, as the window uses them */
+#define C3F8_PROPERTIES_REFERENCE 1 /* the reference equation of state (Lemmon and Span 2006) */
 
 /* The kinds of column in c3f8calc-cli's output (c3f8_column). */
 #define C3F8_COLUMN_FIELD 0         /* of: the field */
@@ -82,7 +88,7 @@ C3F8_API c3f8_status c3f8_layout(const char *item, int64_t *value);
 /* A static English text for status; "unknown status" for a number that is none. */
 C3F8_API const char *c3f8_status_text(c3f8_status status);
 
-/* *version: the project's version, "1.00". */
+/* *version: the project's version, "1.10". */
 C3F8_API c3f8_status c3f8_version(const char **version);
 
 /* The sizes of the catalogue: fields, warnings, kinds of failure, columns of c3f8calc-cli's
@@ -128,6 +134,25 @@ C3F8_API c3f8_status c3f8_hvap(double p, double *H);
 C3F8_API c3f8_status c3f8_tliq(double H, double *t);
 
 /* What one point's run gave besides its texts. */
+/* Since 1.10. The name ("fits", "reference") and a line of English on properties
+ * (C3F8_PROPERTIES_...); C3F8_ERROR_BAD_INDEX past the last. */
+C3F8_API c3f8_status c3f8_properties(int32_t properties, const char **name, const char **meaning);
+
+/* Since 1.10. The saturated state of C3F8 at t (C) by the reference equation of state: *p in
+ * bar abs, *h_liquid and *h_vapour in kJ/kg (IIR reference state: 200 kJ/kg for the liquid at
+ * 0 C). C3F8_ERROR_NO_SATURATION below the triple point (-147.7 C) and at or above the critical
+ * point (71.87 C); C3F8_ERROR_BAD_VALUE for an infinite or NaN t. */
+C3F8_API c3f8_status c3f8_reference_saturation(double t, double *p, double *h_liquid,
+                                               double *h_vapour);
+
+/* Since 1.10. The saturation temperature *t (C) at the absolute pressure p (bar) under
+ * properties: with the fits, the temperature whose displayed pressure (c3f8_psat_shown) is p,
+ * so that a run at *t shows p back as pevap; with the reference, the one whose saturation
+ * pressure is p. C3F8_ERROR_NO_SATURATION at or below 0 bar, and with the reference outside the
+ * triple point's and the critical point's pressures (2.02e-5 .. 26.40 bar);
+ * C3F8_ERROR_BAD_VALUE for an infinite or NaN p. */
+C3F8_API c3f8_status c3f8_saturation_temperature(int32_t properties, double p, double *t);
+
 typedef struct c3f8_outcome
 {
     double values[C3F8_RESULT_COUNT];    /* unrounded; NaN where the run stopped before */
@@ -168,6 +193,20 @@ C3F8_API c3f8_status c3f8_calculate_many(int64_t n, const double *const inputs[C
 
 /* *value: text read as the window reads a field (an optional sign, digits, separator and an
  * exponent, blanks around); *readable: 1, or 0 where it is no number (then *value is NaN). */
+/* Since 1.10. c3f8_calculate and c3f8_calculate_many with the properties of saturated C3F8
+ * taken from properties (C3F8_PROPERTIES_...), C3F8_ERROR_BAD_INDEX for another number. With
+ * the reference equation a point that has no saturated state fails with the kind
+ * "no_saturated_state", and outside_fits is always 0. */
+C3F8_API c3f8_status c3f8_calculate_with_properties(int32_t properties,
+                                                    const char *const inputs[C3F8_INPUT_COUNT],
+                                                    const char *separator, char *texts,
+                                                    int64_t text_capacity, c3f8_outcome *outcome,
+                                                    int64_t *needed);
+C3F8_API c3f8_status c3f8_calculate_many_with_properties(
+    int32_t properties, int64_t n, const double *const inputs[C3F8_INPUT_COUNT],
+    const int64_t strides[C3F8_INPUT_COUNT], double *values, int8_t *warnings,
+    uint32_t *outside_fits, int32_t *failure_kinds, int32_t *failure_fields, int64_t *failed);
+
 C3F8_API c3f8_status c3f8_read_number(const char *text, const char *separator, double *value,
                                       int32_t *readable);
 

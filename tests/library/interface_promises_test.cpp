@@ -4,6 +4,7 @@
 
 #include "core/catalogue.h"
 #include "core/correlations.h"
+#include "worked_runs.h"
 
 #include <gtest/gtest.h>
 
@@ -136,6 +137,28 @@ const promise promises[] = {
     {"message, kind one past", [] { return c3f8_failure_message(int32_t(c3f8::error_kind_count), 0, text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_BAD_INDEX},
     {"message, field negative", [] { return c3f8_failure_message(0, -1, text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_BAD_INDEX},
     {"message, negative capacity", [] { return c3f8_failure_message(0, 0, text, -1, nullptr); }, C3F8_ERROR_BAD_COUNT},
+    {"properties, last", [] { return c3f8_properties(C3F8_PROPERTIES_REFERENCE, &name, &caption); }, C3F8_OK},
+    {"properties, one past", [] { return c3f8_properties(int32_t(c3f8::properties_count), &name, &caption); }, C3F8_ERROR_BAD_INDEX},
+    {"properties, negative", [] { return c3f8_properties(-1, &name, &caption); }, C3F8_ERROR_BAD_INDEX},
+    {"properties, null meaning", [] { return c3f8_properties(0, &name, nullptr); }, C3F8_ERROR_NULL_POINTER},
+    {"saturation, triple point", [] { return c3f8_reference_saturation(-147.7, &value, &value, &value); }, C3F8_OK},
+    {"saturation, below it", [] { return c3f8_reference_saturation(-147.70000000000002, &value, &value, &value); }, C3F8_ERROR_NO_SATURATION},
+    {"saturation, critical point", [] { return c3f8_reference_saturation(72, &value, &value, &value); }, C3F8_ERROR_NO_SATURATION},
+    {"saturation, NaN", [] { return c3f8_reference_saturation(NAN, &value, &value, &value); }, C3F8_ERROR_BAD_VALUE},
+    {"saturation, infinite", [] { return c3f8_reference_saturation(INFINITY, &value, &value, &value); }, C3F8_ERROR_BAD_VALUE},
+    {"saturation, null vapour", [] { return c3f8_reference_saturation(0, &value, &value, nullptr); }, C3F8_ERROR_NULL_POINTER},
+    {"temperature, fits", [] { return c3f8_saturation_temperature(C3F8_PROPERTIES_FITS, 1e-300, &value); }, C3F8_OK},
+    {"temperature, fits at 0 bar", [] { return c3f8_saturation_temperature(C3F8_PROPERTIES_FITS, 0, &value); }, C3F8_ERROR_NO_SATURATION},
+    {"temperature, reference above critical", [] { return c3f8_saturation_temperature(C3F8_PROPERTIES_REFERENCE, 26.5, &value); }, C3F8_ERROR_NO_SATURATION},
+    {"temperature, reference", [] { return c3f8_saturation_temperature(C3F8_PROPERTIES_REFERENCE, 26.4, &value); }, C3F8_OK},
+    {"temperature, NaN", [] { return c3f8_saturation_temperature(C3F8_PROPERTIES_FITS, NAN, &value); }, C3F8_ERROR_BAD_VALUE},
+    {"temperature, bad properties", [] { return c3f8_saturation_temperature(2, 1, &value); }, C3F8_ERROR_BAD_INDEX},
+    {"temperature, null", [] { return c3f8_saturation_temperature(0, 1, nullptr); }, C3F8_ERROR_NULL_POINTER},
+    {"calculate with, reference", [] { return c3f8_calculate_with_properties(C3F8_PROPERTIES_REFERENCE, run_a, ".", texts, C3F8_TEXT_MAX, &outcome, nullptr); }, C3F8_OK},
+    {"calculate with, bad properties", [] { return c3f8_calculate_with_properties(2, run_a, ".", texts, C3F8_TEXT_MAX, &outcome, nullptr); }, C3F8_ERROR_BAD_INDEX},
+    {"calculate with, negative properties", [] { return c3f8_calculate_with_properties(-1, run_a, ".", texts, C3F8_TEXT_MAX, &outcome, nullptr); }, C3F8_ERROR_BAD_INDEX},
+    {"many with, reference", [] { return c3f8_calculate_many_with_properties(1, 1, numbers, strides, values, warning_states, &outside, &kinds, &fields, &failed); }, C3F8_OK},
+    {"many with, bad properties", [] { return c3f8_calculate_many_with_properties(2, 1, numbers, strides, values, warning_states, &outside, &kinds, &fields, &failed); }, C3F8_ERROR_BAD_INDEX},
 };
 // clang-format on
 
@@ -146,6 +169,59 @@ std::string file_text(const std::filesystem::path &path)
 }
 
 } // namespace
+
+TEST(InterfacePromises, ReferenceFunctionsGiveTheCoresFigures)
+{
+    // The worked runs' texts through one point, and the same values through many.
+    for (const worked_run &run : worked_runs) {
+        const char *inputs[C3F8_INPUT_COUNT];
+        std::array<double, C3F8_INPUT_COUNT> numbers_of{};
+        const double *columns[C3F8_INPUT_COUNT];
+        std::string typed[C3F8_INPUT_COUNT];
+        for (int i = 0; i < C3F8_INPUT_COUNT; ++i) {
+            typed[i] = run.typed[i];
+            inputs[i] = typed[i].c_str();
+            numbers_of[i] = std::stod(typed[i]);
+            columns[i] = &numbers_of[i];
+        }
+        c3f8_outcome one{};
+        ASSERT_EQ(c3f8_calculate_with_properties(C3F8_PROPERTIES_REFERENCE, inputs, ".", texts,
+                                                 C3F8_TEXT_MAX, &one, nullptr),
+                  C3F8_OK);
+        for (int i = 0; i < C3F8_RESULT_COUNT; ++i)
+            EXPECT_EQ(std::string_view(&texts[i * C3F8_TEXT_MAX]), run.reference_shown[i]);
+        double many_values[C3F8_RESULT_COUNT];
+        ASSERT_EQ(c3f8_calculate_many_with_properties(C3F8_PROPERTIES_REFERENCE, 1, columns,
+                                                      strides, many_values, warning_states,
+                                                      &outside, &kinds, &fields, &failed),
+                  C3F8_OK);
+        for (int i = 0; i < C3F8_RESULT_COUNT; ++i)
+            EXPECT_EQ(many_values[i], one.values[i]);
+        EXPECT_EQ(outside, 0u);
+    }
+    const char *hot[C3F8_INPUT_COUNT] = {"80", "15", "0.1", "0.9", "500", "10"};
+    ASSERT_EQ(c3f8_calculate_with_properties(C3F8_PROPERTIES_REFERENCE, hot, ".", texts,
+                                             C3F8_TEXT_MAX, &outcome, nullptr),
+              C3F8_OK);
+    EXPECT_EQ(outcome.failure_kind, int32_t(c3f8::error_kind::no_saturated_state));
+    EXPECT_EQ(outcome.failure_field, pevap);
+
+    double p = 0, h_liquid = 0, h_vapour = 0, t = 0;
+    ASSERT_EQ(c3f8_reference_saturation(0, &p, &h_liquid, &h_vapour), C3F8_OK);
+    EXPECT_NEAR(p, 4.14490, 5e-6);
+    EXPECT_NEAR(h_liquid, 200, 1e-9);
+    EXPECT_NEAR(h_vapour, 289.814, 5e-4);
+    ASSERT_EQ(c3f8_saturation_temperature(C3F8_PROPERTIES_REFERENCE, p, &t), C3F8_OK);
+    EXPECT_NEAR(t, 0, 1e-9);
+    ASSERT_EQ(c3f8_saturation_temperature(C3F8_PROPERTIES_FITS, 1.671, &t), C3F8_OK);
+    double shown = 0;
+    c3f8_psat_shown(t, &shown);
+    EXPECT_NEAR(shown, 1.671, 1e-12);
+    for (int32_t i = 0; i < C3F8_PROPERTIES_REFERENCE + 1; ++i) {
+        ASSERT_EQ(c3f8_properties(i, &name, &caption), C3F8_OK);
+        EXPECT_EQ(name, c3f8::properties_table[std::size_t(i)].name);
+    }
+}
 
 TEST(InterfacePromises, EachCallGivesTheStatusItsCommentPromises)
 {

@@ -346,7 +346,7 @@ void PanelBehaviourTest::theApplicationIsStyledAndNamed()
     const QFont font = QApplication::font();
     QVERIFY(font.pixelSize() == 11 && font.bold()); // the labels' 8.25 pt bold
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("c3f8calc"));
-    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.10"));
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.c3f8calc.c3f8calc"));
 }
 
