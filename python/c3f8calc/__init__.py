@@ -62,15 +62,20 @@ def _catalogue():
     _check(_lib.c3f8_fits_trusted_range(ctypes.byref(low), ctypes.byref(high)))
     version = ctypes.c_char_p()
     _check(_lib.c3f8_version(ctypes.byref(version)))
+    properties = []
+    while _lib.c3f8_properties(len(properties), ctypes.byref(name), ctypes.byref(text)) == 0:
+        properties.append(name.value.decode())
     return (tuple(fields), tuple(warnings), tuple(kinds), tuple(columns),
-            (low.value, high.value), version.value.decode())
+            (low.value, high.value), tuple(properties), version.value.decode())
 
 
-fields, warnings, failure_kinds, columns, fits_trusted_range, __version__ = _catalogue()
+(fields, warnings, failure_kinds, columns, fits_trusted_range, properties,
+ __version__) = _catalogue()
 """fields: every field (inputs, then results) with its caption, unit, display pattern and
 meaning; warnings: the two warnings with their captions; failure_kinds: the kinds of failure
 with their messages; columns: the names of the columns of c3f8calc-cli's CSV, which a result
-has as attributes; fits_trusted_range: the temperatures (C) over which the fits are trusted."""
+has as attributes; fits_trusted_range: the temperatures (C) over which the fits are trusted;
+properties: where a run may take the fluid's properties from ("fits", "reference")."""
 
 _inputs = tuple(f for f in fields if f.is_input)
 _results = tuple(f for f in fields if not f.is_input)
@@ -119,6 +124,59 @@ def hvap(p):
 def tliq(H):
     """Liquid temperature [C] whose saturated-liquid enthalpy is H [kJ/kg]."""
     return _fit(_lib.c3f8_tliq, H)
+
+
+def _properties_index(name):
+    if name not in properties:
+        raise ValueError(f"properties must be one of {', '.join(map(repr, properties))}, "
+                         f"not {name!r}")
+    return properties.index(name)
+
+
+_NO_SATURATION = 9  # the library's status where the fluid has no saturated state
+
+
+Saturation = namedtuple("Saturation", "p h_liquid h_vapour")
+
+
+def saturation(t, properties="fits"):
+    """The saturated state at t [C]: Saturation(p [bar abs], h_liquid, h_vapour [kJ/kg]).
+
+    With the fits these are what a run shows as pevap, Hliq_sat and Hvap_sat (the enthalpies at
+    the working pressure, 0.0172 bar above pevap); with "reference", C3F8's reference equation
+    of state, NaN outside the triple point (-147.7 C) .. the critical point (71.87 C)."""
+    if _properties_index(properties) == 0:
+        working = psat(t)
+        return Saturation(psat_shown(t), hliq(working), hvap(working))
+    values = np.asarray(t, dtype=np.float64)
+    out = np.full(values.shape + (3,), np.nan)
+    p, h_liquid, h_vapour = ctypes.c_double(), ctypes.c_double(), ctypes.c_double()
+    for i, value in np.ndenumerate(values):
+        status = _lib.c3f8_reference_saturation(float(value), ctypes.byref(p),
+                                                ctypes.byref(h_liquid), ctypes.byref(h_vapour))
+        if status == 0:
+            out[i] = p.value, h_liquid.value, h_vapour.value
+        elif status not in (_NO_SATURATION, 8):  # 8: NaN or infinite, no state either
+            _check(status)
+    parts = [out[..., k] for k in range(3)]
+    return Saturation(*(a[()] if a.ndim == 0 else a for a in parts))
+
+
+def saturation_temperature(p, properties="fits"):
+    """The evaporation temperature [C] at the absolute pressure p [bar]: with the fits, the
+    temperature whose pevap shows p; with "reference", the equation's saturation temperature.
+    NaN where there is none (p at or below 0, or outside the reference's 2.02e-5 .. 26.40 bar)."""
+    which = _properties_index(properties)
+    values = np.asarray(p, dtype=np.float64)
+    result = np.full(values.shape, np.nan)
+    out = ctypes.c_double()
+    for i, value in np.ndenumerate(values):
+        status = _lib.c3f8_saturation_temperature(which, float(value), ctypes.byref(out))
+        if status == 0:
+            result[i] = out.value
+        elif status not in (_NO_SATURATION, 8):
+            _check(status)
+    return result[()] if result.ndim == 0 else result
 
 
 def _as_given(name, value):
@@ -170,6 +228,7 @@ class Result:
     give scalars out."""
 
     _decimal_comma = False  # how the texts among the inputs were read
+    properties = "fits"  # where the run took the fluid's properties from
 
     def __init__(self, shape, attributes):
         self.shape = shape
@@ -274,11 +333,11 @@ _KIND_LIST = _KIND_NAMES.tolist()
 _FIELD_LIST = _FIELD_NAMES.tolist()
 
 
-def _calculate_one(numbers):
+def _calculate_one(numbers, which):
     """One point from six Python numbers, without NumPy's arrays: a call from a control loop."""
     one = _one_point
     one.point[:] = numbers
-    _check(_lib.c3f8_calculate_many(*one.arguments))
+    _check(_lib.c3f8_calculate_many_with_properties(which, *one.arguments))
     mask = one.outside.value
     return Result._of_columns((), [np.float64(x) for x in numbers],
                               [np.float64(x) for x in one.values],
@@ -287,19 +346,25 @@ def _calculate_one(numbers):
                               _KIND_LIST[one.kind.value + 1], _FIELD_LIST[one.field.value + 1])
 
 
-def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
+def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False, properties="fits"):
     """Operating points of the loop, as the window computes them.
 
     Each input is a number, a sequence or a NumPy array; they broadcast by NumPy's rules and
     points are taken in C order. A text (or an array of texts) is read as if typed into the
     window, with a comma as its decimal separator where decimal_comma is set; one that does not
-    read is a conversion failure of that point. Returns a Result; scalars in give scalars out.
+    read is a conversion failure of that point. properties="reference" takes the fluid's
+    properties from C3F8's reference equation of state instead of the window's fits: a point
+    it has no saturated state for fails with "no_saturated_state", and outside_fits stays "".
+    Returns a Result; scalars in give scalars out.
 
     Parameters (see c3f8calc.fields for each meaning):
     """
+    which = _properties_index(properties)
     raw = (tevap, tsub, x_we, x_wy, Qw, m)
     if all(type(v) in (float, int) for v in raw):
-        return _calculate_one(raw)
+        result = _calculate_one(raw, which)
+        result.properties = properties
+        return result
     given = [_as_given(f.name, v) for f, v in zip(_inputs, raw, strict=True)]
     shape = np.broadcast_shapes(*(a.shape for a in given))
     n = int(np.prod(shape, dtype=np.int64))
@@ -309,8 +374,8 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
     kinds = np.empty(n, dtype=np.int32)
     failed_fields = np.empty(n, dtype=np.int32)
     if any(a.dtype == object for a in given):
-        _calculate_texts(given, shape, "," if decimal_comma else ".", values, warning_states,
-                         outside, kinds, failed_fields)
+        _calculate_texts(given, shape, "," if decimal_comma else ".", which, values,
+                         warning_states, outside, kinds, failed_fields)
     else:
         arrays, pointers, strides = [], (ctypes.c_void_p * len(_inputs))(), \
             (ctypes.c_int64 * len(_inputs))()
@@ -325,18 +390,19 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False):
             arrays.append(a)
             pointers[k], strides[k] = a.ctypes.data, stride
         failed = ctypes.c_int64()
-        _check(_lib.c3f8_calculate_many(n, pointers, strides, values.ctypes.data,
-                                        warning_states.ctypes.data, outside.ctypes.data,
-                                        kinds.ctypes.data, failed_fields.ctypes.data,
-                                        ctypes.byref(failed)))
+        _check(_lib.c3f8_calculate_many_with_properties(
+            which, n, pointers, strides, values.ctypes.data, warning_states.ctypes.data,
+            outside.ctypes.data, kinds.ctypes.data, failed_fields.ctypes.data,
+            ctypes.byref(failed)))
     given = [np.broadcast_to(a, shape) for a in given]
     result = Result._of_arrays(shape, given, values, warning_states, outside, kinds,
                                failed_fields)
     result._decimal_comma = decimal_comma
+    result.properties = properties
     return result
 
 
-def _calculate_texts(given, shape, separator, values, warning_states, outside, kinds,
+def _calculate_texts(given, shape, separator, which, values, warning_states, outside, kinds,
                      failed_fields):
     texts = [np.broadcast_to(a, shape).reshape(-1) for a in given]
     buffer = ctypes.create_string_buffer(len(_results) * _TEXT_MAX)
@@ -345,8 +411,8 @@ def _calculate_texts(given, shape, separator, values, warning_states, outside, k
     for j in range(values.shape[0]):
         for k, column in enumerate(texts):
             point[k] = _text_of(column[j], separator)
-        _check(_lib.c3f8_calculate(point, separator.encode(), buffer, _TEXT_MAX,
-                                   ctypes.byref(outcome), None))
+        _check(_lib.c3f8_calculate_with_properties(which, point, separator.encode(), buffer,
+                                                   _TEXT_MAX, ctypes.byref(outcome), None))
         values[j] = outcome.values
         warning_states[j] = outcome.warnings
         outside[j], kinds[j] = outcome.outside_fits, outcome.failure_kind
@@ -369,7 +435,8 @@ calculate.__doc__ += "".join(
 
 
 def plot_ph(result, ax=None):
-    """A pressure-enthalpy diagram of the points of result (at most 50), on ax or new axes.
+    """A pressure-enthalpy diagram of the points of result (at most 50), on ax or new axes,
+    over the saturation dome of the properties the result was computed with.
 
     Returns the axes, so that measured points can be added."""
     from ._plot import plot_ph as plot

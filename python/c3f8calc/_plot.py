@@ -9,13 +9,33 @@ LABELS = {"isobar": "pevap, tevap", "liquid": "T_subcool", "Hwe_cap": "Hwe_cap",
           "Hx_we": "x_we, Hx_we", "Hx_wy": "x_wy, Hx_wy", "dHg": "\u0394Hg", "dHw": "\u0394Hw"}
 
 
-def saturation_curves(samples=200):
-    """The saturated-liquid and -vapour curves over the fits' trusted range: (t, p, H_liquid,
-    H_vapour), each an array."""
-    low, high = c3f8calc.fits_trusted_range
-    t = np.linspace(low, high, samples)
-    p = c3f8calc.psat(t)
-    return t, p, c3f8calc.hliq(p), c3f8calc.hvap(p)
+def _last_saturated_temperature():
+    """The highest temperature with a saturated state, found from the library's answers alone:
+    the reference's critical point lies between 71 and 72 C."""
+    low, high = 71.0, 72.0
+    while (high - low) > 1e-9:
+        middle = (low + high) / 2
+        if np.isnan(c3f8calc.saturation(middle, "reference").p):
+            high = middle
+        else:
+            low = middle
+    return low
+
+
+def saturation_curves(samples=200, properties="fits"):
+    """The saturated-liquid and -vapour curves: (t, p, H_liquid, H_vapour), each an array. The
+    fits' over their trusted range, at the working pressure their enthalpies use; the reference
+    equation's from -60 C to its critical point, where the two curves meet."""
+    if properties == "fits":
+        low, high = c3f8calc.fits_trusted_range
+        t = np.linspace(low, high, samples)
+        p = c3f8calc.psat(t)
+        return t, p, c3f8calc.hliq(p), c3f8calc.hvap(p)
+    # Closer together towards the critical point, where the dome closes steeply.
+    critical = _last_saturated_temperature()
+    t = critical - (critical + 60) * np.linspace(1, 0, samples) ** 2
+    p, liquid, vapour = c3f8calc.saturation(t, "reference")
+    return t, p, liquid, vapour
 
 
 def plot_ph(result, ax=None):
@@ -26,7 +46,8 @@ def plot_ph(result, ax=None):
         raise ValueError(f"plot_ph draws at most {MOST_POINTS} points, not {n}")
     if ax is None:
         ax = plt.figure().add_subplot()
-    t, p, liquid, vapour = saturation_curves()
+    reference = result.properties == "reference"
+    t, p, liquid, vapour = saturation_curves(properties=result.properties)
     ax.plot(liquid, p, color="red", label="saturated liquid")
     ax.plot(vapour, p, color="blue", label="saturated vapour")
     ax.set_yscale("log")
@@ -45,9 +66,11 @@ def plot_ph(result, ax=None):
                        if isinstance(point[name], (str, bytes)) else float(point[name])
                        for name in ("tevap", "tsub"))
         colour = "green" if one else f"C{j % 10}"
-        # The enthalpies are computed at the working pressure, 0.0172 bar above pevap.
-        working = float(c3f8calc.psat(tevap))
-        arriving = float(c3f8calc.psat(tsub))
+        # With the fits the enthalpies are computed at the working pressure, 0.0172 bar above
+        # pevap; the reference equation has one pressure.
+        pressure_at = ((lambda t: float(c3f8calc.saturation(t, "reference").p)) if reference
+                       else (lambda t: float(c3f8calc.psat(t))))
+        working, arriving = pressure_at(tevap), pressure_at(tsub)
         ax.plot([point["Hliq_sat"], point["Hvap_sat"]], [working, working], color=colour,
                 linewidth=2, label=LABELS["isobar"] if one else f"point {j}")
         ax.plot([point["Hwe_cap"], point["Hwe_cap"]], [arriving, working], color=colour,
@@ -70,7 +93,9 @@ def plot_ph(result, ax=None):
                 ax.annotate(LABELS[name], (point[name], working), textcoords="offset points",
                             xytext=(0, 8), ha="center")
     # Room under the dome for the legend, which then covers nothing drawn.
-    ax.set_ylim(bottom=p.min() / 5)
-    ax.legend(title="pevap shown = working pressure \u2212 0.0172 bar", loc="lower center",
-              ncols=3, fontsize="small", title_fontsize="small")
+    ax.set_ylim(bottom=np.nanmin(p) / 5)
+    title = ("reference equation of state (Lemmon and Span 2006)" if reference
+             else "pevap shown = working pressure \u2212 0.0172 bar")
+    ax.legend(title=title, loc="lower center", ncols=3, fontsize="small",
+              title_fontsize="small")
     return ax
