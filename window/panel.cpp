@@ -5,6 +5,7 @@
 #include "classic_widgets/classic_frame.h"
 #include "classic_widgets/classic_line_edit.h"
 #include "core/number_text.h"
+#include "core/reference_notes.h"
 #include "design_look.h"
 
 #include <QApplication>
@@ -274,15 +275,20 @@ void Panel::calculate()
     for (std::size_t w = 0; w < c3f8::warning_count; ++w)
         record.warnings[w] = !m_warnings[w]->isHidden();
 
-    const c3f8::run_outcome outcome = c3f8::calculate(record, decimalSeparator());
+    const c3f8::decimal_separator separator = decimalSeparator();
+    const c3f8::run_outcome outcome = c3f8::calculate(record, separator);
+    const auto notes = c3f8::reference_notes(record, outcome, separator);
 
-    // Only what the run wrote: the inputs stay exactly as typed.
+    // Only what the run wrote, each text with its note: the inputs stay exactly as typed.
     for (std::size_t i = c3f8::input_count; i < c3f8::field_count; ++i) {
-        if (!outcome.wrote(c3f8::result(i - c3f8::input_count)))
+        const auto &note = notes[i - c3f8::input_count];
+        if (!note)
             continue;
         m_fields[i]->setText(QString::fromStdString(record.texts[i]));
         // Show a long number from its first digit, as a narrow field would cut it.
         m_fields[i]->setCursorPosition(0);
+        m_fields[i]->setToolTip(QString::fromStdString(*note));
+        m_fields[i]->setAccessibleDescription(QString::fromStdString(*note));
     }
     for (std::size_t w = 0; w < c3f8::warning_count; ++w) {
         if (outcome.decided[w])

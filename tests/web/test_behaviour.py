@@ -59,6 +59,16 @@ def test_a_polish_page_reads_and_writes_decimal_commas(oracle, worked_runs):
         driver.find_element("id", "obl_b").click()
         assert shown(driver)["fields"] == typed + oracle(typed, ",")[0]
         assert "1,671" in shown(driver)["fields"]
+        title = "return document.getElementById(arguments[0]).title"
+        assert driver.execute_script(title, "m_opt") == "Wg rownania stanu: 6,21 g/s (fity: -0,08)"
+        # Where the reference stops the note says where; a field the run did not write keeps
+        # its text and its note.
+        type_inputs(driver, ["80"] + typed[1:3] + [""] + typed[4:])
+        driver.find_element("id", "obl_b").click()
+        driver.find_element("id", "failure_ok").click()
+        stopped = 'Wg rownania stanu: obliczenia przerwane przy "p_odparowania"'
+        assert driver.execute_script(title, "pevap") == stopped
+        assert driver.execute_script(title, "m_opt") == "Wg rownania stanu: 6,21 g/s (fity: -0,08)"
     finally:
         driver.quit()
 
@@ -151,9 +161,18 @@ def test_the_engines_own_exports_refuse_what_their_comments_refuse(page):
             const out = m._malloc(64), point = text('.'), one = text('1');
             const items = (field, sep, capacity) =>
                 m._c3f8web_quality_items(field, sep, capacity ? out : 0, BigInt(capacity), out);
+            const inputs = m._malloc(24), noInput = m._malloc(24), notes = m._malloc(12 * 800);
+            for (let i = 0; i < 6; ++i) {
+                m.HEAPU32[inputs / 4 + i] = one;
+                m.HEAPU32[noInput / 4 + i] = i === 3 ? 0 : one;
+            }
+            const noted = (inputs, sep, capacity) => m._c3f8web_reference_notes(inputs,
+                sep, capacity ? notes : 0, BigInt(capacity), out);
             done([items(2, point, 64), items(0, point, 64), items(18, point, 64),
                   items(-1, point, 64), items(2, 0, 64), items(2, point, -1), items(2, one, 64),
                   items(2, point, 0), m._c3f8web_separator_usable(0, out),
-                  m._c3f8web_separator_usable(point, 0)]);
+                  m._c3f8web_separator_usable(point, 0),
+                  noted(inputs, point, 800), noted(0, point, 800), noted(noInput, point, 800),
+                  noted(inputs, one, 800), noted(inputs, point, -1), noted(inputs, point, 0)]);
         });""")
-    assert statuses == [0, 0, 2, 2, 1, 3, 4, 5, 1, 1]
+    assert statuses == [0, 0, 2, 2, 1, 3, 4, 5, 1, 1, 0, 1, 1, 4, 3, 5]

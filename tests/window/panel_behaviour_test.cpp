@@ -116,6 +116,7 @@ private slots:
     void tabCyclesOverTheInputsAndButtons();
     void enterAndEscapeDoNothing();
     void resultFieldsTakeNoInput();
+    void resultsCarryTheReferenceEquationsFigures();
     void workedRunsTypedIntoTheWindow_data();
     void workedRunsTypedIntoTheWindow();
     void aQualityPickedFromTheList();
@@ -261,6 +262,32 @@ void PanelBehaviourTest::workedRunsTypedIntoTheWindow()
     p.clickOblicz();
     for (std::size_t i = 0; i < c3f8::input_count; ++i)
         QCOMPARE(p.text(c3f8::input(i)), typed[int(i)]);
+}
+
+void PanelBehaviourTest::resultsCarryTheReferenceEquationsFigures()
+{
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    TestedPanel p;
+    QVERIFY(p.shown());
+    const auto note = [&p](field f) { return fieldEdit(p.panel, f)->toolTip(); };
+    p.typeInputs(typedTexts(worked_runs[0], QStringLiteral(",")));
+    p.clickOblicz();
+    QCOMPARE(note(field::m_opt), QStringLiteral("Wg rownania stanu: 6,21 g/s (fity: -0,08)"));
+    QCOMPARE(note(field::Qg), QStringLiteral("Wg rownania stanu: -18,1 W (fity: 8,8)"));
+    QCOMPARE(note(field::x_we2), QStringLiteral("Wg rownania stanu: 0,1 (fity: 0,0)"));
+    QCOMPARE(fieldEdit(p.panel, field::pevap)->accessibleDescription(),
+             QStringLiteral("Wg rownania stanu: 1,677 bar abs (fity: -0,006)"));
+
+    // Where the reference stops, the note says where; where the fits stop, a field keeps its
+    // text and its note together.
+    p.type(field::tevap, QStringLiteral("80"));
+    p.clickOblicz();
+    QCOMPARE(note(field::Qg),
+             QStringLiteral("Wg rownania stanu: obliczenia przerwane przy \"p_odparowania\""));
+    p.type(field::x_wy, QString());
+    p.clickOblicz();
+    QCOMPARE(note(field::Qg),
+             QStringLiteral("Wg rownania stanu: obliczenia przerwane przy \"p_odparowania\""));
 }
 
 void PanelBehaviourTest::aQualityPickedFromTheList()

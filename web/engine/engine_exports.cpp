@@ -1,14 +1,18 @@
 // What the web page needs of the calculation beyond the C library's interface: the texts of the
-// fields' lists and the rule that decides whether the browser's decimal separator can serve.
+// fields' lists, the rule that decides whether the browser's decimal separator can serve, and the
+// notes that give the reference equation's figures beside the results.
 // Each is exported by its definition (EMSCRIPTEN_KEEPALIVE), so its name stands only here.
 #include "c3f8calc.h"
 #include "interface_support.h"
 
 #include "core/catalogue.h"
 #include "core/number_text.h"
+#include "core/reference_notes.h"
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 using c3f8::interface_support::copy_text;
@@ -47,6 +51,43 @@ EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_separator_usable(const char *separator,
         return C3F8_ERROR_NULL_POINTER;
     *usable = c3f8::make_separator(separator).has_value() ? 1 : 0;
     return C3F8_OK;
+}
+
+// The note of each result after a run of inputs on the fits (reference_notes), "" for a result
+// the run did not write; laid out in texts, and *needed set, as c3f8_calculate lays out its
+// results.
+EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_reference_notes(const char *const inputs[C3F8_INPUT_COUNT],
+                                                         const char *separator, char *texts,
+                                                         int64_t capacity, int64_t *needed)
+{
+    return guarded([&] {
+        if (!inputs || !separator || (!texts && capacity > 0))
+            return C3F8_ERROR_NULL_POINTER;
+        for (std::size_t i = 0; i < c3f8::input_count; ++i)
+            if (!inputs[i])
+                return C3F8_ERROR_NULL_POINTER;
+        if (capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
+        const std::optional<c3f8::decimal_separator> usable = c3f8::make_separator(separator);
+        if (!usable)
+            return C3F8_ERROR_BAD_SEPARATOR;
+        c3f8::field_record record;
+        for (std::size_t i = 0; i < c3f8::input_count; ++i)
+            record.texts[i] = inputs[i];
+        const auto notes = c3f8::reference_notes(record, c3f8::calculate(record, *usable), *usable);
+        int64_t longest = 1;
+        for (const auto &note : notes)
+            longest = std::max(longest, static_cast<int64_t>(note ? note->size() + 1 : 1));
+        if (needed)
+            *needed = longest;
+        if (longest > capacity)
+            return C3F8_ERROR_BUFFER_TOO_SMALL;
+        for (std::size_t i = 0; i < notes.size(); ++i) {
+            const std::string note = notes[i].value_or("");
+            std::memcpy(texts + static_cast<int64_t>(i) * capacity, note.c_str(), note.size() + 1);
+        }
+        return C3F8_OK;
+    });
 }
 
 } // extern "C"

@@ -115,6 +115,33 @@
             return run;
         }
 
+        // The reference equation's note for each result a run of inputTexts on the fits wrote
+        // ('' for the others), in the notation of separator.
+        let noteCapacity = TEXT_MAX * 2;
+        let notes = m._malloc(results.length * noteCapacity);
+        function referenceNotes(inputTexts, separator) {
+            const pointers = [];
+            try {
+                for (let i = 0; i < inputs.length; ++i) {
+                    pointers.push(copyIn(String(inputTexts[i] ?? '')));
+                    heap().setUint32(inputPointers + POINTER * i, pointers[i], true);
+                }
+                const call = () => withText(separator, (sep) => m._c3f8web_reference_notes(
+                    inputPointers, sep, notes, BigInt(noteCapacity), needed));
+                let status = call();
+                if (status === 5) { // C3F8_ERROR_BUFFER_TOO_SMALL: room for the longest
+                    noteCapacity = Number(heap().getBigInt64(needed, true));
+                    m._free(notes);
+                    notes = m._malloc(results.length * noteCapacity);
+                    status = call();
+                }
+                if (status !== OK) fail('c3f8web_reference_notes', status);
+            } finally {
+                pointers.forEach((p) => m._free(p));
+            }
+            return results.map((_, i) => m.UTF8ToString(notes + i * noteCapacity));
+        }
+
         // The items that input field offers in its list, in the notation of separator; none
         // for a plain field.
         function qualityItems(field, separator) {
@@ -134,7 +161,8 @@
             });
         }
 
-        return { inputs, results, warnings, calculate, qualityItems, separatorUsable };
+        return { inputs, results, warnings, calculate, referenceNotes, qualityItems,
+            separatorUsable };
     }
 
     // The decimal separator of the browser's language, where numbers can be written with it.
@@ -162,9 +190,14 @@
     dialog.addEventListener('close', () => calculateButton.focus());
 
     function show(engine, separator, event) {
-        const run = engine.calculate(engine.inputs.map((id) => element(id).value), separator);
+        const typed = engine.inputs.map((id) => element(id).value);
+        const run = engine.calculate(typed, separator);
+        const notes = engine.referenceNotes(typed, separator);
+        // A field keeps its text and its note together.
         engine.results.forEach((id, i) => {
-            if (run.texts[i] !== null) element(id).value = run.texts[i];
+            if (run.texts[i] === null) return;
+            element(id).value = run.texts[i];
+            element(id).title = notes[i];
         });
         engine.warnings.forEach((id, w) => {
             if (run.warnings[w] !== null) element(id).hidden = !run.warnings[w];
