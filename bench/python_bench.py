@@ -6,7 +6,8 @@
 1. c3f8calc.calculate over a million points (run A with Qw from 0 to 999.999 in steps of
    0.001, as a NumPy array), against the core's own run over the same points given as texts
    (cli_bench --core-alone), the two taken in turn;
-2. one call with scalars (float inputs, the result made, nothing shown).
+2. one call with scalars (float inputs, the result made, nothing shown);
+3. the same million points with properties="reference" against the fits, taken in turn.
 """
 import statistics
 import subprocess
@@ -42,6 +43,15 @@ def main():
     print(f"a million points: c3f8calc.calculate {statistics.median(package):.3f} s; the core "
           f"on texts {statistics.median(core):.3f} s; ratio "
           f"{statistics.median(package) / statistics.median(core):.2f} (medians of {rounds})")
+    by = {"fits": [], "reference": []}
+    for _ in range(rounds):
+        for properties, times in by.items():
+            start = time.perf_counter()
+            c3f8calc.calculate(**{**RUN_A, "Qw": loads}, properties=properties)
+            times.append(time.perf_counter() - start)
+    fits, reference = (statistics.median(by[p]) for p in ("fits", "reference"))
+    print(f"a million points on the reference equation {reference:.3f} s, on the fits "
+          f"{fits:.3f} s; ratio {reference / fits:.2f} (medians of {rounds})")
     call = timeit.Timer(lambda: c3f8calc.calculate(**RUN_A))
     per_call = [min(call.repeat(repeat=1, number=1000)) / 1000 for _ in range(rounds)]
     print(f"one call with scalars: {statistics.median(per_call) * 1e6:.1f} us "
