@@ -2,6 +2,7 @@
 // leave behind.
 #include "core/calculation.h"
 #include "core/number_text.h"
+#include "core/reference_notes.h"
 
 #include "worked_runs.h"
 
@@ -405,4 +406,36 @@ TEST(Reference, AStateWithoutASaturatedCounterpartStopsAtTheStepThatNeedsIt)
     EXPECT_EQ(failure_message({k::no_saturated_state, pevap}),
               "Brak stanu nasycenia przy obliczaniu \"p_odparowania\".\n"
               "Obliczenia przerwano; wprowadzone dane pozostaja bez zmian.");
+}
+
+TEST(ReferenceNotes, GiveTheReferenceFigureAndTheDifferenceOfEachResultWritten)
+{
+    const auto notes_of = [](const texts &typed, decimal_separator separator) {
+        auto r = record_with(typed);
+        const run_outcome fits = calculate(r, separator);
+        return reference_notes(r, fits, separator);
+    };
+    const auto a = notes_of(run_a, ".");
+    const std::pair<field, std::string_view> expected[] = {
+        {pevap, "Wg rownania stanu: 1.677 bar abs (fity: -0.006)"},
+        {Hvap_sat, "Wg rownania stanu: 274.7 kJ/kg (fity: 0.9)"},
+        {Tlsub_max, "Wg rownania stanu: -15 C (fity: 0)"},
+        {x_we2, "Wg rownania stanu: 0.1 (fity: 0.0)"}, // no unit, and no minus on a zero
+        {m_opt, "Wg rownania stanu: 6.21 g/s (fity: -0.08)"},
+        {Qg, "Wg rownania stanu: -18.1 W (fity: 8.8)"},
+    };
+    for (const auto &[f, note] : expected)
+        EXPECT_EQ(a[index(f) - input_count], note) << field_name(f);
+
+    // The reference stops at pevap while the fits go on; the fits stop at x_wy's conversion.
+    const auto hot = notes_of(with(run_a, {{tevap, "80"}, {x_wy, ""}}), ",");
+    for (std::size_t i = 0; i < result_count; ++i) {
+        SCOPED_TRACE(field_name(result(i)));
+        if (i < 4)
+            EXPECT_EQ(hot[i], "Wg rownania stanu: obliczenia przerwane przy \"p_odparowania\"");
+        else
+            EXPECT_EQ(hot[i], std::nullopt);
+    }
+    EXPECT_EQ(notes_of(with(run_a, {{x_we, "0,1"}}), ",")[0],
+              "Wg rownania stanu: 1,677 bar abs (fity: -0,006)");
 }
