@@ -1,9 +1,11 @@
 // Arbitrary bytes into the number reader and, split at newlines, into the inputs of a run.
 //
-// The first byte picks the decimal separator; the first line goes to text_to_number alone, the
-// next lines become the inputs in the catalogue's order (its seeds have a line for each).
+// The first byte picks the decimal separator and the properties; the first line goes to
+// text_to_number alone, the next lines become the inputs in the catalogue's order (its seeds
+// have a line for each). A run on the fits also gives its reference notes.
 #include "core/calculation.h"
 #include "core/number_text.h"
+#include "core/reference_notes.h"
 
 #include <cmath>
 #include <cstdint>
@@ -35,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     constexpr c3f8::decimal_separator separators[] = {".", ",", "\xd9\xab"};
     const c3f8::decimal_separator separator = separators[data[0] % std::size(separators)];
+    const auto from =
+        static_cast<c3f8::properties>(data[0] / std::size(separators) % c3f8::properties_count);
     std::string_view rest(reinterpret_cast<const char *>(data + 1), size - 1);
 
     const auto next_line = [&rest] {
@@ -51,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t i = 0; i < c3f8::input_count; ++i)
         record.texts[i] = next_line();
     const c3f8::field_record before = record;
-    const auto outcome = c3f8::calculate(record, separator);
+    const auto outcome = c3f8::calculate(record, separator, from);
 
     // Inputs are never written; a result is written exactly where the run hands back its value,
     // and every written text is a finite number in the same notation.
@@ -65,6 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(!mentions_non_finite(text));
         const auto back = c3f8::text_to_number(text, separator);
         require(back.has_value() && std::isfinite(*back) && std::isfinite(*outcome.value(f)));
+    }
+    if (from == c3f8::properties::reference)
+        require(outcome.outside_fits.none());
+    else {
+        // A note exactly for each result written.
+        const auto notes = c3f8::reference_notes(record, outcome, separator);
+        for (std::size_t i = 0; i < c3f8::result_count; ++i)
+            require(notes[i].has_value() == outcome.wrote(c3f8::result(i)));
     }
     return 0;
 }
