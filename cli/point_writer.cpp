@@ -438,35 +438,42 @@ private:
     bool m_head_written = false;
 };
 
-// One point, one line per result: caption, text and unit; then the fields outside the fits'
-// trusted range, the warnings shown and the failure.
+// One point, one line per result: caption, text and unit (first tevap, where it was found from a
+// measured pressure); then the fields outside the fits' trusted range, the warnings shown and
+// the failure.
 class single_point_writer final : public point_writer
 {
 public:
     single_point_writer(const output_settings &settings, output_sink &out)
-        : m_out(out), m_results(settings)
+        : m_out(out), m_results(settings), m_tevap_found(settings.tevap_found)
     {
     }
 
     void write(const point &p) override
     {
-        std::size_t caption_width = 0, text_width = 0;
-        std::array<std::string, result_count> texts;
-        for (std::size_t i = 0; i < result_count; ++i) {
-            const field f = result(i);
-            if (const std::string *text = m_results(p, f))
-                texts[i] = *text;
-            caption_width = std::max(caption_width, width_of(row(f).caption));
-            text_width = std::max(text_width, width_of(texts[i]));
-        }
-        std::string &b = m_out.buffer();
+        // The lines: the fields shown, each with its text.
+        std::vector<std::pair<field, std::string>> lines;
+        if (m_tevap_found && !p.record[field::tevap].empty())
+            lines.emplace_back(field::tevap, p.record[field::tevap]);
         for (std::size_t i = 0; i < result_count; ++i) {
             const field f = result(i);
             if (!p.outcome.wrote(f))
                 continue;
+            const std::string *text = m_results(p, f);
+            lines.emplace_back(f, text ? *text : std::string());
+        }
+        std::size_t caption_width = 0, text_width = 0;
+        for (std::size_t i = 0; i < result_count; ++i)
+            caption_width = std::max(caption_width, width_of(row(result(i)).caption));
+        for (const auto &[f, text] : lines) {
+            caption_width = std::max(caption_width, width_of(row(f).caption));
+            text_width = std::max(text_width, width_of(text));
+        }
+        std::string &b = m_out.buffer();
+        for (const auto &[f, text] : lines) {
             pad(b, caption_width, row(f).caption, false);
             b += "  ";
-            pad(b, text_width, texts[i], true);
+            pad(b, text_width, text, true);
             if (!row(f).unit.empty()) {
                 b += "  ";
                 b += row(f).unit;
@@ -495,6 +502,7 @@ public:
 private:
     output_sink &m_out;
     result_texts m_results;
+    bool m_tevap_found;
 };
 
 } // namespace

@@ -42,6 +42,8 @@ struct output_settings
     decimal_separator separator = ".";
     // The table shows a single point line by line rather than as a row.
     bool single_point = false;
+    // tevap was found from a measured pressure: a single point shows it above its results.
+    bool tevap_found = false;
 };
 
 // One computed point, and the cells of the input file's row that it carries through.

@@ -48,6 +48,7 @@ int run_program(int argc, const char *const argv[], const program_streams &strea
         settings.full_precision = c.full_precision;
         settings.separator = c.separator;
         settings.single_point = !points.has_file() && points.points_per_row() == 1;
+        settings.tevap_found = c.tevap_from.has_value();
         writer = make_point_writer(settings, out);
 
         progress shown(streams.err, streams.err_is_terminal && !streams.out_is_terminal,

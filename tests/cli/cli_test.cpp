@@ -584,6 +584,9 @@ TEST(CommandLine, FindsTevapFromAMeasuredPressure)
             EXPECT_EQ(row[place("failure_field")], c.failure[i].empty() ? "" : "tevap");
         }
     }
+    // A single point's table shows the temperature found above the results.
+    const cli_run table = run(joined(base, {"--p_abs", "1.67325", "--format", "table"}));
+    EXPECT_EQ(lines(table.out)[0], "T odparowania   -24.966100309643632  C");
     // From a log's columns, only under --tevap-from; the output reads back to the same point.
     const std::string log = "p_gauge,barometer\n0.66,1.01325\n";
     const cli_run carried = run(joined(options_of(worked_runs[0]), {"--input", input_file(log)}));
