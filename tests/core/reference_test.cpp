@@ -97,6 +97,11 @@ TEST(ReferenceEquation, InversesAgreeWithTheFullSolversAndGoBackAndForth)
         EXPECT_NEAR(by_pressure, *full::saturation_temperature(state.p), 1e-8);
         EXPECT_NEAR(by_enthalpy, *full::liquid_temperature(state.h_liquid), 1e-8);
     }
+    // Beyond the saturated states the full solver's inverses give none either.
+    for (double p : {1e-6, 27.0})
+        EXPECT_EQ(full::saturation_temperature(p), std::nullopt) << p;
+    for (double h : {65.0, 304.0})
+        EXPECT_EQ(full::liquid_temperature(h), std::nullopt) << h;
 }
 
 TEST(ReferenceEquation, GivesAStateOnlyWhereTwoPhasesCoexist)
