@@ -22,8 +22,10 @@
 namespace {
 
 using namespace c3f8;
+using interface_support::all_given;
 using interface_support::copy_text;
 using interface_support::guarded;
+using interface_support::lay_out_texts;
 
 constexpr double not_reached = std::numeric_limits<double>::quiet_NaN();
 
@@ -272,11 +274,9 @@ c3f8_status c3f8_calculate_with_properties(int32_t which,
                                            int64_t *needed)
 {
     return guarded([&] {
-        if (any_null(inputs, separator, outcome) || (!texts && text_capacity > 0))
+        if (!all_given(inputs, input_count) || any_null(separator, outcome) ||
+            (!texts && text_capacity > 0))
             return C3F8_ERROR_NULL_POINTER;
-        for (std::size_t i = 0; i < input_count; ++i)
-            if (!inputs[i])
-                return C3F8_ERROR_NULL_POINTER;
         if (text_capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
         const auto from = properties_numbered(which);
@@ -290,18 +290,10 @@ c3f8_status c3f8_calculate_with_properties(int32_t which,
         for (std::size_t i = 0; i < input_count; ++i)
             record.texts[i] = inputs[i];
         const run_outcome ran = calculate(record, *usable, *from);
-        int64_t longest = 1;
-        for (std::size_t i = 0; i < result_count; ++i)
-            longest = std::max(longest, static_cast<int64_t>(record[result(i)].size()) + 1);
-        if (needed)
-            *needed = longest;
-        if (longest > text_capacity)
-            return C3F8_ERROR_BUFFER_TOO_SMALL;
-        for (std::size_t i = 0; i < result_count; ++i) {
-            const std::string &text = record[result(i)];
-            std::memcpy(texts + static_cast<int64_t>(i) * text_capacity, text.c_str(),
-                        text.size() + 1);
-        }
+        const c3f8_status laid_out = lay_out_texts(std::span(record.texts).subspan(input_count),
+                                                   texts, text_capacity, needed);
+        if (laid_out != C3F8_OK)
+            return laid_out;
         fill_outcome(ran, record.warnings, outcome->values, outcome->warnings,
                      &outcome->outside_fits, &outcome->failure_kind, &outcome->failure_field);
         return C3F8_OK;
@@ -330,14 +322,10 @@ c3f8_status c3f8_calculate_many_with_properties(int32_t which, int64_t n,
             return C3F8_ERROR_BAD_COUNT;
         if (!failed)
             return C3F8_ERROR_NULL_POINTER;
-        if (n > 0) {
-            if (any_null(inputs, strides, values, warnings, outside_fits, failure_kinds,
-                         failure_fields))
-                return C3F8_ERROR_NULL_POINTER;
-            for (std::size_t i = 0; i < input_count; ++i)
-                if (!inputs[i])
-                    return C3F8_ERROR_NULL_POINTER;
-        }
+        if (n > 0 &&
+            (!all_given(inputs, input_count) ||
+             any_null(strides, values, warnings, outside_fits, failure_kinds, failure_fields)))
+            return C3F8_ERROR_NULL_POINTER;
         const auto from = properties_numbered(which);
         if (!from)
             return C3F8_ERROR_BAD_INDEX;

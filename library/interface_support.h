@@ -5,9 +5,12 @@
 
 #include "c3f8calc.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace c3f8::interface_support {
@@ -38,6 +41,31 @@ inline c3f8_status copy_text(std::string_view text, char *out, int64_t capacity,
     std::memcpy(out, text.data(), text.size());
     out[text.size()] = '\0';
     return C3F8_OK;
+}
+
+// Lays texts out one to every capacity bytes at out, each with its NUL, or says in *needed (also
+// where they fit) how many bytes the longest takes with its NUL; the caller has checked out and
+// capacity.
+inline c3f8_status lay_out_texts(std::span<const std::string> texts, char *out, int64_t capacity,
+                                 int64_t *needed)
+{
+    int64_t longest = 1;
+    for (const std::string &text : texts)
+        longest = std::max(longest, static_cast<int64_t>(text.size()) + 1);
+    if (needed)
+        *needed = longest;
+    if (longest > capacity)
+        return C3F8_ERROR_BUFFER_TOO_SMALL;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        std::memcpy(out + static_cast<int64_t>(i) * capacity, texts[i].c_str(),
+                    texts[i].size() + 1);
+    return C3F8_OK;
+}
+
+// Whether inputs and every one of its count pointers are there.
+template <class T> bool all_given(const T *const *inputs, std::size_t count)
+{
+    return inputs && std::all_of(inputs, inputs + count, [](const T *p) { return p != nullptr; });
 }
 
 } // namespace c3f8::interface_support

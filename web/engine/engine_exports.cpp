@@ -11,8 +11,7 @@
 
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
-#include <cstring>
+#include <array>
 #include <string>
 
 using c3f8::interface_support::copy_text;
@@ -61,11 +60,9 @@ EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_reference_notes(const char *const input
                                                          int64_t capacity, int64_t *needed)
 {
     return guarded([&] {
-        if (!inputs || !separator || (!texts && capacity > 0))
+        if (!c3f8::interface_support::all_given(inputs, c3f8::input_count) || !separator ||
+            (!texts && capacity > 0))
             return C3F8_ERROR_NULL_POINTER;
-        for (std::size_t i = 0; i < c3f8::input_count; ++i)
-            if (!inputs[i])
-                return C3F8_ERROR_NULL_POINTER;
         if (capacity < 0)
             return C3F8_ERROR_BAD_COUNT;
         const std::optional<c3f8::decimal_separator> usable = c3f8::make_separator(separator);
@@ -75,18 +72,10 @@ EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_reference_notes(const char *const input
         for (std::size_t i = 0; i < c3f8::input_count; ++i)
             record.texts[i] = inputs[i];
         const auto notes = c3f8::reference_notes(record, c3f8::calculate(record, *usable), *usable);
-        int64_t longest = 1;
-        for (const auto &note : notes)
-            longest = std::max(longest, static_cast<int64_t>(note ? note->size() + 1 : 1));
-        if (needed)
-            *needed = longest;
-        if (longest > capacity)
-            return C3F8_ERROR_BUFFER_TOO_SMALL;
-        for (std::size_t i = 0; i < notes.size(); ++i) {
-            const std::string note = notes[i].value_or("");
-            std::memcpy(texts + static_cast<int64_t>(i) * capacity, note.c_str(), note.size() + 1);
-        }
-        return C3F8_OK;
+        std::array<std::string, c3f8::result_count> texts_of;
+        for (std::size_t i = 0; i < notes.size(); ++i)
+            texts_of[i] = notes[i].value_or("");
+        return c3f8::interface_support::lay_out_texts(texts_of, texts, capacity, needed);
     });
 }
 

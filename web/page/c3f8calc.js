@@ -80,19 +80,25 @@
         // Runs one point from its input texts, as the window does from an empty window:
         // texts of the results reached (null for the others), the warnings decided (true,
         // false, or null where the run stopped first) and the failure with its message.
-        function calculate(inputTexts, separator) {
+        // Calls use with the input texts laid out as the C array of pointers inputPointers,
+        // and the separator's copy.
+        function withInputs(inputTexts, separator, use) {
             const pointers = [];
             try {
                 for (let i = 0; i < inputs.length; ++i) {
                     pointers.push(copyIn(String(inputTexts[i] ?? '')));
                     heap().setUint32(inputPointers + POINTER * i, pointers[i], true);
                 }
-                const status = withText(separator, (sep) =>
-                    m._c3f8_calculate(inputPointers, sep, texts, BigInt(TEXT_MAX), outcome, needed));
-                if (status !== OK) fail('c3f8_calculate', status);
+                return withText(separator, use);
             } finally {
                 pointers.forEach((p) => m._free(p));
             }
+        }
+
+        function calculate(inputTexts, separator) {
+            const status = withInputs(inputTexts, separator, (sep) =>
+                m._c3f8_calculate(inputPointers, sep, texts, BigInt(TEXT_MAX), outcome, needed));
+            if (status !== OK) fail('c3f8_calculate', status);
             const view = heap();
             const run = { texts: [], warnings: [], failure: null };
             for (let i = 0; i < results.length; ++i) {
@@ -120,25 +126,17 @@
         let noteCapacity = TEXT_MAX * 2;
         let notes = m._malloc(results.length * noteCapacity);
         function referenceNotes(inputTexts, separator) {
-            const pointers = [];
-            try {
-                for (let i = 0; i < inputs.length; ++i) {
-                    pointers.push(copyIn(String(inputTexts[i] ?? '')));
-                    heap().setUint32(inputPointers + POINTER * i, pointers[i], true);
-                }
-                const call = () => withText(separator, (sep) => m._c3f8web_reference_notes(
-                    inputPointers, sep, notes, BigInt(noteCapacity), needed));
-                let status = call();
-                if (status === 5) { // C3F8_ERROR_BUFFER_TOO_SMALL: room for the longest
-                    noteCapacity = Number(heap().getBigInt64(needed, true));
-                    m._free(notes);
-                    notes = m._malloc(results.length * noteCapacity);
-                    status = call();
-                }
-                if (status !== OK) fail('c3f8web_reference_notes', status);
-            } finally {
-                pointers.forEach((p) => m._free(p));
+            const call = () => withInputs(inputTexts, separator, (sep) =>
+                m._c3f8web_reference_notes(inputPointers, sep, notes, BigInt(noteCapacity),
+                    needed));
+            let status = call();
+            if (status === 5) { // C3F8_ERROR_BUFFER_TOO_SMALL: room for the longest
+                noteCapacity = Number(heap().getBigInt64(needed, true));
+                m._free(notes);
+                notes = m._malloc(results.length * noteCapacity);
+                status = call();
             }
+            if (status !== OK) fail('c3f8web_reference_notes', status);
             return results.map((_, i) => m.UTF8ToString(notes + i * noteCapacity));
         }
 
