@@ -17,6 +17,23 @@
 using c3f8::interface_support::copy_text;
 using c3f8::interface_support::guarded;
 
+namespace {
+
+// What every export that writes texts refuses, in the library's order: a null separator or
+// buffer, a negative capacity, then an unusable separator; otherwise C3F8_OK with *usable set.
+c3f8_status check_output(const char *separator, const char *text, int64_t capacity,
+                         std::optional<c3f8::decimal_separator> &usable)
+{
+    if (!separator || (!text && capacity > 0))
+        return C3F8_ERROR_NULL_POINTER;
+    if (capacity < 0)
+        return C3F8_ERROR_BAD_COUNT;
+    usable = c3f8::make_separator(separator);
+    return usable ? C3F8_OK : C3F8_ERROR_BAD_SEPARATOR;
+}
+
+} // namespace
+
 extern "C" {
 
 // The items that field number field offers in its list (none for a plain field) in the notation
@@ -26,13 +43,9 @@ EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_quality_items(int32_t field, const char
                                                        int64_t *needed)
 {
     return guarded([&] {
-        if (!separator || (!text && capacity > 0))
-            return C3F8_ERROR_NULL_POINTER;
-        if (capacity < 0)
-            return C3F8_ERROR_BAD_COUNT;
-        const std::optional<c3f8::decimal_separator> usable = c3f8::make_separator(separator);
-        if (!usable)
-            return C3F8_ERROR_BAD_SEPARATOR;
+        std::optional<c3f8::decimal_separator> usable;
+        if (const c3f8_status refused = check_output(separator, text, capacity, usable))
+            return refused;
         if (field < 0 || static_cast<std::size_t>(field) >= c3f8::field_count)
             return C3F8_ERROR_BAD_INDEX;
         std::string items;
@@ -60,14 +73,11 @@ EMSCRIPTEN_KEEPALIVE c3f8_status c3f8web_reference_notes(const char *const input
                                                          int64_t capacity, int64_t *needed)
 {
     return guarded([&] {
-        if (!c3f8::interface_support::all_given(inputs, c3f8::input_count) || !separator ||
-            (!texts && capacity > 0))
+        if (!c3f8::interface_support::all_given(inputs, c3f8::input_count))
             return C3F8_ERROR_NULL_POINTER;
-        if (capacity < 0)
-            return C3F8_ERROR_BAD_COUNT;
-        const std::optional<c3f8::decimal_separator> usable = c3f8::make_separator(separator);
-        if (!usable)
-            return C3F8_ERROR_BAD_SEPARATOR;
+        std::optional<c3f8::decimal_separator> usable;
+        if (const c3f8_status refused = check_output(separator, texts, capacity, usable))
+            return refused;
         c3f8::field_record record;
         for (std::size_t i = 0; i < c3f8::input_count; ++i)
             record.texts[i] = inputs[i];
