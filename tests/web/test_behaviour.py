@@ -9,6 +9,7 @@ from selenium.webdriver.common.keys import Keys
 
 from chromium import start_chromium
 from conftest import FOLDER, INPUTS, RESULTS, open_page, shown, type_inputs
+from worked_runs import read_reference_runs
 
 
 def press(driver, *keys):
@@ -61,6 +62,10 @@ def test_a_polish_page_reads_and_writes_decimal_commas(oracle, worked_runs):
         assert "1,671" in shown(driver)["fields"]
         title = "return document.getElementById(arguments[0]).title"
         assert driver.execute_script(title, "m_opt") == "Wg rownania stanu: 6,21 g/s (fity: -0,08)"
+        # Every result's note begins with the reference run's text, computed apart.
+        for name, text in zip(RESULTS, read_reference_runs()[0][1]):
+            assert driver.execute_script(title, name).startswith(
+                "Wg rownania stanu: " + text.replace(".", ",")), name
         # Where the reference stops the note says where; a field the run did not write keeps
         # its text and its note.
         type_inputs(driver, ["80"] + typed[1:3] + [""] + typed[4:])
