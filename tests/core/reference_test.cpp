@@ -8,11 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 using namespace c3f8;
 namespace full = c3f8::reference_equation;
