@@ -220,6 +220,7 @@ TEST(InterfacePromises, ReferenceFunctionsGiveTheCoresFigures)
     for (int32_t i = 0; i < C3F8_PROPERTIES_REFERENCE + 1; ++i) {
         ASSERT_EQ(c3f8_properties(i, &name, &caption), C3F8_OK);
         EXPECT_EQ(name, c3f8::properties_table[std::size_t(i)].name);
+        EXPECT_EQ(caption, c3f8::properties_table[std::size_t(i)].meaning);
     }
 }
 
