@@ -584,6 +584,12 @@ TEST(CommandLine, FindsTevapFromAMeasuredPressure)
             EXPECT_EQ(row[place("failure_field")], c.failure[i].empty() ? "" : "tevap");
         }
     }
+    // A single point's table lines its captions up by the widest of all results, also where
+    // the run stopped early.
+    auto early = options_of(worked_runs[0]);
+    option(early, field::tevap) = "1e60";
+    EXPECT_EQ(lines(run(joined(early, {"--format", "table"})).out)[0].substr(0, 16),
+              "p_odparowania   ");
     // A single point's table shows the temperature found above the results.
     const cli_run table = run(joined(base, {"--p_abs", "1.67325", "--format", "table"}));
     EXPECT_EQ(lines(table.out)[0], "T odparowania   -24.966100309643632  C");
