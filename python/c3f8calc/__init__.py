@@ -18,6 +18,16 @@ import numpy as np
 
 from . import _library
 
+# What `from c3f8calc import *` brings: the functions, classes and catalogue constants, not the
+# modules this one uses, nor `warnings`, which would hide Python's own module of that name.
+__all__ = [
+    "calculate", "Result", "plot_ph", "read_number", "library_path",
+    "psat", "psat_shown", "hliq", "hvap", "tliq",
+    "saturation", "saturation_temperature", "Saturation",
+    "fields", "columns", "failure_kinds", "fits_trusted_range", "properties",
+    "Field", "WarningLabel", "FailureKind",
+]
+
 _lib, _path = _library.load()
 # Before any call fills one of these structures: a library that lays them out otherwise would
 # write past them.
@@ -430,8 +440,9 @@ def _check_parameters():
 
 
 _check_parameters()
-calculate.__doc__ += "".join(
-    f"\n    {f.name} : {f.meaning}" + (f" [{f.unit}]" if f.unit else "") for f in _inputs)
+if calculate.__doc__ is not None:  # None where Python runs with -OO
+    calculate.__doc__ += "".join(
+        f"\n    {f.name} : {f.meaning}" + (f" [{f.unit}]" if f.unit else "") for f in _inputs)
 
 
 def plot_ph(result, ax=None):

@@ -125,7 +125,11 @@ def load():
             errors.append(f"{candidate}: {error}")
             continue
         for name, arguments in _PROTOTYPES.items():
-            function = getattr(library, name)
+            try:
+                function = getattr(library, name)
+            except AttributeError:
+                raise OSError(f"{candidate} is not the c3f8calc library this package needs: it "
+                              f"has no function {name}") from None
             function.argtypes = arguments
             function.restype = _i32
         library.c3f8_status_text.argtypes = [_i32]
