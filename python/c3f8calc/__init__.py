@@ -21,7 +21,7 @@ from . import _library
 # What `from c3f8calc import *` brings: the functions, classes and catalogue constants, not the
 # modules this one uses, nor `warnings`, which would hide Python's own module of that name.
 __all__ = [
-    "calculate", "Result", "plot_ph", "read_number", "library_path",
+    "calculate", "Result", "plot_ph", "read_number", "library_path", "failure_message",
     "psat", "psat_shown", "hliq", "hvap", "tliq",
     "saturation", "saturation_temperature", "Saturation",
     "fields", "columns", "failure_kinds", "fits_trusted_range", "properties",
@@ -277,8 +277,12 @@ class Result:
     def __repr__(self):
         return f"<c3f8calc.Result of {len(self)} point(s), shape {self.shape}>"
 
-    def shown(self, name, decimal_comma=False):
-        """The window's texts of the result name ("" where a point did not reach it)."""
+    def shown(self, name, decimal_comma=None):
+        """The window's texts of the result name ("" where a point did not reach it), with a
+        decimal comma where decimal_comma is set; by default in the notation the call that
+        made this result read its texts with."""
+        if decimal_comma is None:
+            decimal_comma = self._decimal_comma
         if name not in _index or fields[_index[name]].is_input:
             raise ValueError(f"{name!r} is not a result: one of "
                              + ", ".join(f.name for f in _results))
@@ -356,6 +360,26 @@ def _calculate_one(numbers, which):
                               _KIND_LIST[one.kind.value + 1], _FIELD_LIST[one.field.value + 1])
 
 
+def _plain_number(value):
+    """A Python or NumPy number that a double holds, not a boolean: the scalar path's input."""
+    if isinstance(value, (bool, np.bool_)) or not isinstance(value, (int, float, np.integer,
+                                                                     np.floating)):
+        return False
+    return not isinstance(value, int) or abs(value) < 2**1023
+
+
+def failure_message(kind, field):
+    """The window's message for a failure of kind (its name, as Result.failure gives it) at the
+    field named field: the two lines the window shows."""
+    kinds = [k.name for k in failure_kinds]
+    if kind not in kinds or field not in _index:
+        raise ValueError(f"{kind!r} at {field!r} is no failure: kinds are {', '.join(kinds)}")
+    text = ctypes.create_string_buffer(_TEXT_MAX * 2)
+    _check(_lib.c3f8_failure_message(kinds.index(kind), _index[field], text, _TEXT_MAX * 2,
+                                     None))
+    return text.value.decode()
+
+
 def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False, properties="fits"):
     """Operating points of the loop, as the window computes them.
 
@@ -371,12 +395,16 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False, properties
     """
     which = _properties_index(properties)
     raw = (tevap, tsub, x_we, x_wy, Qw, m)
-    if all(type(v) in (float, int) for v in raw):
+    if all(_plain_number(v) for v in raw):
         result = _calculate_one(raw, which)
         result.properties = properties
         return result
     given = [_as_given(f.name, v) for f, v in zip(_inputs, raw, strict=True)]
-    shape = np.broadcast_shapes(*(a.shape for a in given))
+    try:
+        shape = np.broadcast_shapes(*(a.shape for a in given))
+    except ValueError:
+        shapes = ", ".join(f"{f.name} {a.shape}" for f, a in zip(_inputs, given) if a.ndim)
+        raise ValueError(f"the inputs' shapes do not broadcast together: {shapes}") from None
     n = int(np.prod(shape, dtype=np.int64))
     values = np.empty((n, len(_results)), dtype=np.float64)
     warning_states = np.empty((n, len(warnings)), dtype=np.int8)

@@ -1,0 +1,44 @@
+"""How calculate() takes its inputs and what a result's texts and messages say."""
+import numpy as np
+import pytest
+
+import c3f8calc
+
+RUN_A = (-25, 15, 0.1, 0.9, 500, 10)
+
+
+@pytest.mark.parametrize("kind", [np.float64, np.float32, np.int64, np.uint8, np.int16])
+def test_numpy_scalars_take_the_scalar_path_as_plain_numbers(kind):
+    as_numpy = [kind(v) if float(kind(v)) == v else v for v in RUN_A]
+    got, plain = c3f8calc.calculate(*as_numpy), c3f8calc.calculate(*RUN_A)
+    assert got.shape == () and got.failure == "" and got.failure_field == ""
+    assert [getattr(got, f.name) for f in c3f8calc.fields] == \
+        [getattr(plain, f.name) for f in c3f8calc.fields]
+
+
+def test_an_integer_beyond_a_double_fails_at_conversion_alone_or_in_a_list():
+    for Qw in (10**400, [10**400], np.array([10**400], dtype=object)):
+        r = c3f8calc.calculate(-25, 15, 0.1, 0.9, Qw, 10)
+        assert np.all(r.failure == "conversion") and np.all(r.failure_field == "Qw")
+
+
+def test_a_broadcast_mismatch_names_the_fields_and_their_shapes():
+    with pytest.raises(ValueError, match=r"do not broadcast together: Qw \(2,\), m \(3,\)$"):
+        c3f8calc.calculate(-25, 15, 0.1, 0.9, [0, 500], [1, 2, 3])
+
+
+def test_shown_writes_in_the_notation_the_call_read_by_default():
+    r = c3f8calc.calculate("-25", 15, "0,1", "0,9", 500, [10], decimal_comma=True)
+    assert r.shown("pevap").tolist() == ["1,671"]
+    assert r.shown("pevap", decimal_comma=False).tolist() == ["1.671"]
+    assert c3f8calc.calculate(*RUN_A).shown("pevap") == "1.671"
+
+
+def test_failure_message_is_the_windows_for_every_kind():
+    for kind in c3f8calc.failure_kinds:
+        message = c3f8calc.failure_message(kind.name, "m_opt")
+        first, second = message.split("\n")
+        assert first == kind.message.replace("{}", "m_opt (Qw,dx)")
+        assert second == "Obliczenia przerwano; wprowadzone dane pozostaja bez zmian."
+    with pytest.raises(ValueError, match="is no failure"):
+        c3f8calc.failure_message("overflow", "nothing")
