@@ -189,27 +189,49 @@ def saturation_temperature(p, properties="fits"):
     return result[()] if result.ndim == 0 else result
 
 
+def _missing(item):
+    """None, pandas' NA (without importing pandas) or NumPy's masked constant."""
+    return item is None or item is np.ma.masked or type(item).__name__ == "NAType"
+
+
 def _as_given(name, value):
-    """An input as an array of its own: float64 for numbers, objects for texts."""
-    if isinstance(value, (str, bytes)):
+    """An input as an array of its own: float64 for numbers, objects where it holds texts or
+    missing values. Every value gives the same outcome alone, in a list or in an array: texts
+    go through the core's reader, numbers stay numbers, a missing value reads as an empty
+    field, and a boolean or a complex number is refused."""
+    if isinstance(value, (str, bytes)) or _missing(value):
         return np.array(value, dtype=object)
-    try:
-        array = np.array(value)
-    except (TypeError, ValueError) as error:
-        raise ValueError(f"{name}: {error}") from None
+    if isinstance(value, np.ma.MaskedArray):
+        array = value.astype(object).filled(None)
+    else:
+        try:
+            array = np.array(value)
+        except (TypeError, ValueError) as error:
+            raise ValueError(f"{name}: {error}") from None
+        if not isinstance(value, np.ndarray) and array.dtype.kind in "USiuf":
+            # A list's items as they were: NumPy would turn its numbers into texts beside a
+            # text, its booleans into numbers beside a number, and cut a text at its NULs.
+            items = np.array(value, dtype=object)
+            if array.dtype.kind in "US" or any(isinstance(item, (bool, np.bool_))
+                                               for item in items.flat):
+                array = items
     if array.dtype.kind in "iuf":
         return array.astype(np.float64)
     if array.dtype.kind in "USOT":
         array = array.astype(object)
         for item in array.flat:
-            if isinstance(item, bool) or not isinstance(item, (str, bytes, int, float,
-                                                               np.integer, np.floating)):
+            if _missing(item):
+                continue
+            if isinstance(item, (bool, np.bool_)) or not isinstance(
+                    item, (str, bytes, int, float, np.integer, np.floating)):
                 raise TypeError(f"{name} holds {item!r}, neither a number nor a text")
         return array
     raise TypeError(f"{name} must be numbers or texts, not {array.dtype}")
 
 
 def _text_of(item, separator):
+    if _missing(item):
+        return b""  # as an empty field: a conversion failure
     if isinstance(item, str):
         item = item.encode()
     if isinstance(item, bytes):

@@ -42,3 +42,29 @@ def test_failure_message_is_the_windows_for_every_kind():
         assert second == "Obliczenia przerwano; wprowadzone dane pozostaja bez zmian."
     with pytest.raises(ValueError, match="is no failure"):
         c3f8calc.failure_message("overflow", "nothing")
+
+
+def test_a_value_gives_the_same_outcome_alone_in_a_list_and_in_an_array():
+    pd = pytest.importorskip("pandas")
+    # (value, failure): a missing or unreadable value fails its point at conversion.
+    cases = [(0.1, ""), ("0,1", ""), (None, "conversion"), (pd.NA, "conversion"),
+             (np.nan, "conversion"), (b"0,1\0\0", "conversion"), ("x", "conversion")]
+    for value, failure in cases:
+        alone = c3f8calc.calculate(-25, 15, value, 0.9, 500, 10, decimal_comma=True)
+        mixed = c3f8calc.calculate(-25, 15, [value, "0,2"], 0.9, 500, 10, decimal_comma=True)
+        objects = c3f8calc.calculate(-25, 15, np.array([value, 0.2], dtype=object), 0.9, 500,
+                                     10, decimal_comma=True)
+        assert alone.failure == mixed.failure[0] == objects.failure[0] == failure, value
+        assert mixed.failure[1] == objects.failure[1] == ""
+    masked = np.ma.masked_array([0.1, 0.2], mask=[False, True])
+    assert c3f8calc.calculate(-25, 15, masked, 0.9, 500, 10).failure.tolist() == \
+        ["", "conversion"]
+    assert c3f8calc.calculate(-25, 15, pd.Series([0.1, None], dtype="Float64"), 0.9, 500,
+                              10).failure.tolist() == ["", "conversion"]
+
+
+@pytest.mark.parametrize("value", [True, np.bool_(False), [True, 2], np.array([True]),
+                                   1 + 2j, [0.5, 1j], np.array([1j])])
+def test_booleans_and_complex_numbers_are_refused_naming_the_field(value):
+    with pytest.raises(TypeError, match="^m "):
+        c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, value)
