@@ -101,9 +101,26 @@ def library_path():
     return _path
 
 
-def _fit(function, x):
+def _numbers(name, x, decimal_comma):
+    """x as float64, by the rule calculate() reads its inputs by: a text as the window reads it,
+    NaN for a missing or unreadable value; TypeError for a boolean, complex or other type."""
+    given = _as_given(name, x)
+    if given.dtype != object:
+        return given
+    numbers = np.empty(given.shape, dtype=np.float64)
+    for i, item in np.ndenumerate(given):
+        if _missing(item):
+            numbers[i] = np.nan
+        elif isinstance(item, (str, bytes)):
+            numbers[i] = read_number(item, decimal_comma)
+        else:
+            numbers[i] = float(item) if abs(item) < 2**1024 else np.nan
+    return numbers
+
+
+def _fit(function, x, name="x", decimal_comma=False):
     out = ctypes.c_double()
-    values = np.asarray(x, dtype=np.float64)
+    values = _numbers(name, x, decimal_comma)
     result = np.empty_like(values)
     for i, value in np.ndenumerate(values):
         _check(function(float(value), ctypes.byref(out)))
@@ -111,29 +128,29 @@ def _fit(function, x):
     return result[()] if result.ndim == 0 else result
 
 
-def psat(t):
+def psat(t, decimal_comma=False):
     """Saturation pressure [bar abs] at t [C], as the enthalpies use it."""
-    return _fit(_lib.c3f8_psat, t)
+    return _fit(_lib.c3f8_psat, t, "t", decimal_comma)
 
 
-def psat_shown(t):
+def psat_shown(t, decimal_comma=False):
     """Saturation pressure [bar abs] at t [C] as pevap shows it, 0.0172 bar lower."""
-    return _fit(_lib.c3f8_psat_shown, t)
+    return _fit(_lib.c3f8_psat_shown, t, "t", decimal_comma)
 
 
-def hliq(p):
+def hliq(p, decimal_comma=False):
     """Saturated-liquid enthalpy [kJ/kg] at p [bar abs]."""
-    return _fit(_lib.c3f8_hliq, p)
+    return _fit(_lib.c3f8_hliq, p, "p", decimal_comma)
 
 
-def hvap(p):
+def hvap(p, decimal_comma=False):
     """Saturated-vapour enthalpy [kJ/kg] at p [bar abs]."""
-    return _fit(_lib.c3f8_hvap, p)
+    return _fit(_lib.c3f8_hvap, p, "p", decimal_comma)
 
 
-def tliq(H):
+def tliq(H, decimal_comma=False):
     """Liquid temperature [C] whose saturated-liquid enthalpy is H [kJ/kg]."""
-    return _fit(_lib.c3f8_tliq, H)
+    return _fit(_lib.c3f8_tliq, H, "H", decimal_comma)
 
 
 def _properties_index(name):
@@ -158,7 +175,7 @@ def saturation(t, properties="fits"):
     if _properties_index(properties) == 0:
         working = psat(t)
         return Saturation(psat_shown(t), hliq(working), hvap(working))
-    values = np.asarray(t, dtype=np.float64)
+    values = _numbers("t", t, False)
     out = np.full(values.shape + (3,), np.nan)
     p, h_liquid, h_vapour = ctypes.c_double(), ctypes.c_double(), ctypes.c_double()
     for i, value in np.ndenumerate(values):
@@ -177,7 +194,7 @@ def saturation_temperature(p, properties="fits"):
     temperature whose pevap shows p; with "reference", the equation's saturation temperature.
     NaN where there is none (p at or below 0, or outside the reference's 2.02e-5 .. 26.40 bar)."""
     which = _properties_index(properties)
-    values = np.asarray(p, dtype=np.float64)
+    values = _numbers("p", p, False)
     result = np.full(values.shape, np.nan)
     out = ctypes.c_double()
     for i, value in np.ndenumerate(values):

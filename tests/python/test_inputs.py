@@ -68,3 +68,13 @@ def test_a_value_gives_the_same_outcome_alone_in_a_list_and_in_an_array():
 def test_booleans_and_complex_numbers_are_refused_naming_the_field(value):
     with pytest.raises(TypeError, match="^m "):
         c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, value)
+
+
+def test_the_fits_read_their_argument_by_the_same_rule():
+    assert np.isnan(c3f8calc.psat(None)) and np.isnan(c3f8calc.hliq("1,5"))
+    assert c3f8calc.hliq("1,5", decimal_comma=True) == c3f8calc.hliq(1.5) == c3f8calc.hliq("1.5")
+    assert np.array_equal(c3f8calc.tliq([200, None, "x"]), [c3f8calc.tliq(200), np.nan, np.nan],
+                          equal_nan=True)
+    for bad in (True, [1, False], 1j, object()):
+        with pytest.raises(TypeError, match="^t "):
+            c3f8calc.psat_shown(bad)
