@@ -12,12 +12,14 @@
 #include "core/saturation_temperature.h"
 #include "project_info.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -424,6 +426,30 @@ c3f8_status c3f8_format_result(int32_t f, double value, const char *separator, c
             return C3F8_ERROR_BAD_VALUE;
         const field_row &r = field_table[static_cast<std::size_t>(f)];
         return copy_text(format_number(value, *r.shown_as, *usable), text, capacity, needed);
+    });
+}
+
+c3f8_status c3f8_format_results(int32_t f, int64_t n, const double *values, const char *separator,
+                                char *texts, int64_t capacity, int64_t *needed)
+{
+    return guarded([&] {
+        if (!separator || (n > 0 && (!values || (!texts && capacity > 0))))
+            return C3F8_ERROR_NULL_POINTER;
+        if (!within(f, field_count) || is_input(static_cast<field>(f)))
+            return C3F8_ERROR_BAD_INDEX;
+        if (n < 0 || capacity < 0)
+            return C3F8_ERROR_BAD_COUNT;
+        const std::optional<decimal_separator> usable = make_separator(separator);
+        if (!usable)
+            return C3F8_ERROR_BAD_SEPARATOR;
+        if (std::any_of(values, values + n, [](double v) { return std::isinf(v); }))
+            return C3F8_ERROR_BAD_VALUE;
+        const display_pattern pattern = *field_table[static_cast<std::size_t>(f)].shown_as;
+        std::vector<std::string> shown(static_cast<std::size_t>(n));
+        for (int64_t i = 0; i < n; ++i)
+            if (!std::isnan(values[i]))
+                shown[static_cast<std::size_t>(i)] = format_number(values[i], pattern, *usable);
+        return lay_out_texts(shown, texts, capacity, needed);
     });
 }
 

@@ -45,7 +45,7 @@ inline c3f8_status copy_text(std::string_view text, char *out, int64_t capacity,
 
 // Lays texts out one to every capacity bytes at out, each with its NUL, or says in *needed (also
 // where they fit) how many bytes the longest takes with its NUL; the caller has checked out and
-// capacity.
+// capacity. No texts fit in any room.
 inline c3f8_status lay_out_texts(std::span<const std::string> texts, char *out, int64_t capacity,
                                  int64_t *needed)
 {
@@ -54,7 +54,7 @@ inline c3f8_status lay_out_texts(std::span<const std::string> texts, char *out, 
         longest = std::max(longest, static_cast<int64_t>(text.size()) + 1);
     if (needed)
         *needed = longest;
-    if (longest > capacity)
+    if (longest > capacity && !texts.empty())
         return C3F8_ERROR_BUFFER_TOO_SMALL;
     for (std::size_t i = 0; i < texts.size(); ++i)
         std::memcpy(out + static_cast<int64_t>(i) * capacity, texts[i].c_str(),

@@ -301,14 +301,34 @@ class Result:
             shaped = flat.reshape(shape)
             return shaped[()] if scalar else shaped
 
-        # Each distinct mask spelt out once.
-        masks, where = np.unique(outside, return_inverse=True)
-        names = np.array([_outside_names(m) for m in masks.tolist()], dtype=str)
-        return cls._of_columns(shape, [a[()] if scalar else a for a in given],
-                               [out(values[:, i]) for i in range(len(_results))],
-                               [out(warning_states[:, w]) for w in range(len(warnings))],
-                               out(names[where.reshape(-1)]), out(_KIND_NAMES[kinds + 1]),
-                               out(_FIELD_NAMES[failed_fields + 1]))
+        def outside_names():
+            # Each distinct mask spelt out once.
+            masks, where = np.unique(outside, return_inverse=True)
+            names = np.array([_outside_names(m) for m in masks.tolist()], dtype=str)
+            return out(names[where.reshape(-1)])
+
+        result = cls._of_columns(shape, [a[()] if scalar else a for a in given],
+                                 [out(values[:, i]) for i in range(len(_results))],
+                                 [out(warning_states[:, w]) for w in range(len(warnings))],
+                                 None, None, None)
+        # The text columns are made when first read, from the run's codes: most callers of a
+        # large sweep read figures, not names.
+        for name in ("outside_fits", "failure", "failure_field"):
+            del result.__dict__[name]
+        result.__dict__["_pending"] = {
+            "outside_fits": outside_names,
+            "failure": lambda: out(_KIND_NAMES[kinds + 1]),
+            "failure_field": lambda: out(_FIELD_NAMES[failed_fields + 1]),
+        }
+        return result
+
+    def __getattr__(self, name):
+        pending = self.__dict__.get("_pending", {})
+        if name not in pending:
+            raise AttributeError(f"'Result' object has no attribute {name!r}")
+        value = pending.pop(name)()
+        self.__dict__[name] = value
+        return value
 
     def __len__(self):
         return int(np.prod(self.shape, dtype=np.int64))
@@ -325,18 +345,24 @@ class Result:
         if name not in _index or fields[_index[name]].is_input:
             raise ValueError(f"{name!r} is not a result: one of "
                              + ", ".join(f.name for f in _results))
-        values = np.asarray(getattr(self, name), dtype=np.float64)
+        given = np.asarray(getattr(self, name), dtype=np.float64)
+        values = np.ascontiguousarray(given).reshape(-1)
         separator = b"," if decimal_comma else b"."
-        buffer = ctypes.create_string_buffer(_TEXT_MAX)
-        texts = np.empty(values.shape, dtype=object)
-        for i, value in np.ndenumerate(values):
-            if np.isnan(value):
-                texts[i] = ""
-                continue
-            _check(_lib.c3f8_format_result(_index[name], float(value), separator, buffer,
-                                           _TEXT_MAX, None))
-            texts[i] = buffer.value.decode()
-        texts = texts.astype(str)
+        # One library call for all values, into rows of capacity bytes that NumPy reads as
+        # texts; a second with the room the longest needs, where a first was too small.
+        needed = ctypes.c_int64()
+        for capacity in (16, None):
+            capacity = capacity or needed.value
+            buffer = np.zeros(max(values.size, 1) * capacity, dtype=np.uint8)
+            status = _lib.c3f8_format_results(_index[name], values.size, values.ctypes.data,
+                                              separator, buffer.ctypes.data, capacity,
+                                              ctypes.byref(needed))
+            if status != 5:  # C3F8_ERROR_BUFFER_TOO_SMALL
+                _check(status)
+                break
+        width = max(needed.value - 1, 1)  # the longest text, as NumPy would size it
+        texts = buffer.view(f"S{capacity}")[:values.size].astype(f"U{width}")
+        texts = texts.reshape(given.shape)
         return texts[()] if texts.ndim == 0 else texts
 
     def to_pandas(self):

@@ -51,6 +51,7 @@ _PROTOTYPES = {
     "c3f8_calculate_many": [_i64, _p, _p, _p, _p, _p, _p, _p, ctypes.POINTER(_i64)],
     "c3f8_read_number": [_str, _str, ctypes.POINTER(ctypes.c_double), ctypes.POINTER(_i32)],
     "c3f8_format_result": [_i32, ctypes.c_double, _str, _p, _i64, _p],
+    "c3f8_format_results": [_i32, _i64, _p, _str, _p, _i64, ctypes.POINTER(_i64)],
     "c3f8_failure_message": [_i32, _i32, _p, _i64, _p],
     "c3f8_properties": [_i32, ctypes.POINTER(_str), ctypes.POINTER(_str)],
     "c3f8_reference_saturation": [ctypes.c_double] + [ctypes.POINTER(ctypes.c_double)] * 3,

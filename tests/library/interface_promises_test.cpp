@@ -56,6 +56,8 @@ struct promise
 };
 
 constexpr int32_t pevap = C3F8_INPUT_COUNT; // the first result
+// 1.5 and NaN write "1.500" and ""; the third, infinite, is refused with nothing written.
+const double many_values[] = {1.5, NAN, INFINITY};
 
 // clang-format off
 const promise promises[] = {
@@ -137,6 +139,15 @@ const promise promises[] = {
     {"message, kind one past", [] { return c3f8_failure_message(int32_t(c3f8::error_kind_count), 0, text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_BAD_INDEX},
     {"message, field negative", [] { return c3f8_failure_message(0, -1, text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_BAD_INDEX},
     {"message, negative capacity", [] { return c3f8_failure_message(0, 0, text, -1, nullptr); }, C3F8_ERROR_BAD_COUNT},
+    {"format many", [] { return c3f8_format_results(pevap, 2, many_values, ".", text, 6, &needed); }, C3F8_OK},
+    {"format many, a byte short", [] { return c3f8_format_results(pevap, 2, many_values, ".", text, 5, &needed); }, C3F8_ERROR_BUFFER_TOO_SMALL},
+    {"format many, none", [] { return c3f8_format_results(pevap, 0, nullptr, ".", nullptr, 0, nullptr); }, C3F8_OK},
+    {"format many, negative", [] { return c3f8_format_results(pevap, -1, many_values, ".", text, 6, nullptr); }, C3F8_ERROR_BAD_COUNT},
+    {"format many, an input", [] { return c3f8_format_results(pevap - 1, 2, many_values, ".", text, 6, nullptr); }, C3F8_ERROR_BAD_INDEX},
+    {"format many, infinite", [] { return c3f8_format_results(pevap, 3, many_values, ".", text, C3F8_TEXT_MAX, nullptr); }, C3F8_ERROR_BAD_VALUE},
+    {"format many, null values", [] { return c3f8_format_results(pevap, 1, nullptr, ".", text, 6, nullptr); }, C3F8_ERROR_NULL_POINTER},
+    {"format many, null separator", [] { return c3f8_format_results(pevap, 1, many_values, nullptr, text, 6, nullptr); }, C3F8_ERROR_NULL_POINTER},
+    {"format many, bad separator", [] { return c3f8_format_results(pevap, 1, many_values, "5", text, 6, nullptr); }, C3F8_ERROR_BAD_SEPARATOR},
     {"properties, last", [] { return c3f8_properties(C3F8_PROPERTIES_REFERENCE, &name, &caption); }, C3F8_OK},
     {"properties, one past", [] { return c3f8_properties(int32_t(c3f8::properties_count), &name, &caption); }, C3F8_ERROR_BAD_INDEX},
     {"properties, negative", [] { return c3f8_properties(-1, &name, &caption); }, C3F8_ERROR_BAD_INDEX},
@@ -222,6 +233,23 @@ TEST(InterfacePromises, ReferenceFunctionsGiveTheCoresFigures)
         EXPECT_EQ(name, c3f8::properties_table[std::size_t(i)].name);
         EXPECT_EQ(caption, c3f8::properties_table[std::size_t(i)].meaning);
     }
+}
+
+TEST(InterfacePromises, FormattingManyWritesEachAsOneAndNothingOnAnError)
+{
+    char many[3 * 8];
+    std::memset(many, 'x', sizeof many);
+    int64_t room = 0;
+    ASSERT_EQ(c3f8_format_results(pevap, 2, many_values, ",", many, 8, &room), C3F8_OK);
+    EXPECT_STREQ(many, "1,500");
+    EXPECT_STREQ(many + 8, "");
+    EXPECT_EQ(room, 6);
+    std::memset(many, 'x', sizeof many);
+    EXPECT_EQ(c3f8_format_results(pevap, 3, many_values, ",", many, 8, &room),
+              C3F8_ERROR_BAD_VALUE);
+    EXPECT_EQ(c3f8_format_results(pevap, 2, many_values, ",", many, 5, &room),
+              C3F8_ERROR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(std::string(many, sizeof many), std::string(sizeof many, 'x'));
 }
 
 TEST(InterfacePromises, EachCallGivesTheStatusItsCommentPromises)

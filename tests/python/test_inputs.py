@@ -78,3 +78,12 @@ def test_the_fits_read_their_argument_by_the_same_rule():
     for bad in (True, [1, False], 1j, object()):
         with pytest.raises(TypeError, match="^t "):
             c3f8calc.psat_shown(bad)
+
+
+def test_shown_gives_each_value_as_the_window_would_and_nothing_where_none():
+    r = c3f8calc.calculate(-25, 15, 0.1, 0.9, [[0, 1e300], [500, 500]], [[10, 10], [10, "x"]])
+    one_by_one = [[c3f8calc.calculate(-25, 15, 0.1, 0.9, Qw, m).shown("m_opt") for Qw, m in row]
+                  for row in [[(0, 10), (1e300, 10)], [(500, 10), (500, "x")]]]
+    assert r.shown("m_opt").tolist() == one_by_one
+    texts = r.shown("Qg")
+    assert texts[1, 1] == "" and texts.dtype == np.dtype(f"<U{max(map(len, texts.flat))}")
