@@ -277,6 +277,7 @@ class Result:
     give scalars out."""
 
     _decimal_comma = False  # how the texts among the inputs were read
+    _series_index = None  # the index that the pandas Series among the inputs shared
     properties = "fits"  # where the run took the fluid's properties from
 
     def __init__(self, shape, attributes):
@@ -378,7 +379,9 @@ class Result:
             elif column.dtype.kind in "USO":
                 column = pd.array(column.astype(str), dtype="string")
             data[name] = column
-        return pd.DataFrame(data)
+        frame = pd.DataFrame(data, index=self._series_index)
+        frame.attrs["units"] = {f.name: f.unit for f in fields if f.unit}
+        return frame
 
 
 _KIND_NAMES = np.array([""] + [k.name for k in failure_kinds])
@@ -433,6 +436,18 @@ def _plain_number(value):
     return not isinstance(value, int) or abs(value) < 2**1023
 
 
+def _shared_index(raw):
+    """The index of the pandas Series among the inputs, which must all have the same one;
+    None where there is none."""
+    named = [(f.name, v.index) for f, v in zip(_inputs, raw)
+             if hasattr(v, "index") and hasattr(v, "to_numpy") and not isinstance(v, np.ndarray)]
+    for name, index in named[1:]:
+        if not index.equals(named[0][1]):
+            raise ValueError(f"the Series given as {named[0][0]} and {name} have different "
+                             "indexes; give them one, or give arrays")
+    return named[0][1] if named else None
+
+
 def failure_message(kind, field):
     """The window's message for a failure of kind (its name, as Result.failure gives it) at the
     field named field: the two lines the window shows."""
@@ -464,6 +479,7 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False, properties
         result = _calculate_one(raw, which)
         result.properties = properties
         return result
+    index = _shared_index(raw)
     given = [_as_given(f.name, v) for f, v in zip(_inputs, raw, strict=True)]
     try:
         shape = np.broadcast_shapes(*(a.shape for a in given))
@@ -502,6 +518,8 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False, properties
                                failed_fields)
     result._decimal_comma = decimal_comma
     result.properties = properties
+    if index is not None and shape == (len(index),):
+        result._series_index = index
     return result
 
 

@@ -87,3 +87,15 @@ def test_shown_gives_each_value_as_the_window_would_and_nothing_where_none():
     assert r.shown("m_opt").tolist() == one_by_one
     texts = r.shown("Qg")
     assert texts[1, 1] == "" and texts.dtype == np.dtype(f"<U{max(map(len, texts.flat))}")
+
+
+def test_to_pandas_keeps_the_series_index_and_records_the_units():
+    pd = pytest.importorskip("pandas")
+    when = pd.date_range("2026-12-09 08:00", periods=3, freq="h")
+    log = pd.DataFrame({"tevap": [-25.0, -20.0, -25.0], "Qw": [500, 400, 0]}, index=when)
+    frame = c3f8calc.calculate(log.tevap, 15, 0.1, 0.9, log.Qw, 10).to_pandas()
+    assert frame.index.equals(when) and frame.Qg.iloc[0] == pytest.approx(-9.312889417)
+    assert frame.attrs["units"]["Qg"] == "W" and "x_we" not in frame.attrs["units"]
+    assert c3f8calc.calculate(-25, 15, 0.1, 0.9, [0, 500], 10).to_pandas().index.tolist() == [0, 1]
+    with pytest.raises(ValueError, match="tevap and Qw have different indexes"):
+        c3f8calc.calculate(log.tevap, 15, 0.1, 0.9, log.Qw.reset_index(drop=True), 10)
