@@ -384,6 +384,16 @@ class Result:
         return frame
 
 
+if Result.__doc__ is not None:  # None where Python runs with -OO
+    Result.__doc__ += "\n\n    Attributes (one for each column):\n" + "".join(
+        f"\n    {f.name} : {f.meaning}" + (f" [{f.unit}]" if f.unit else "")
+        for f in fields) + "".join(
+        f"\n    {w.name} : the warning \"{w.caption}\" (1 shown, 0 hidden, -1 not decided)"
+        for w in warnings) + (
+        "\n    outside_fits : the fields outside the fits' trusted range, by blanks"
+        "\n    failure : the kind of failure where a point stopped (failure_kinds), or \"\""
+        "\n    failure_field : the field it names, or \"\"")
+
 _KIND_NAMES = np.array([""] + [k.name for k in failure_kinds])
 _FIELD_NAMES = np.array([""] + [f.name for f in fields])
 
@@ -469,7 +479,9 @@ def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False, properties
     read is a conversion failure of that point. properties="reference" takes the fluid's
     properties from C3F8's reference equation of state instead of the window's fits: a point
     it has no saturated state for fails with "no_saturated_state", and outside_fits stays "".
-    Returns a Result; scalars in give scalars out.
+
+    Returns a Result: an attribute for each input, result, warning and failure column, each an
+    array of the broadcast shape (scalars in give scalars out); see help(c3f8calc.Result).
 
     Parameters (see c3f8calc.fields for each meaning):
     """

@@ -99,3 +99,11 @@ def test_to_pandas_keeps_the_series_index_and_records_the_units():
     assert c3f8calc.calculate(-25, 15, 0.1, 0.9, [0, 500], 10).to_pandas().index.tolist() == [0, 1]
     with pytest.raises(ValueError, match="tevap and Qw have different indexes"):
         c3f8calc.calculate(log.tevap, 15, 0.1, 0.9, log.Qw.reset_index(drop=True), 10)
+
+
+def test_help_lists_every_column_of_a_result_with_its_unit():
+    doc = c3f8calc.Result.__doc__
+    for name in c3f8calc.columns:
+        assert f"\n    {name} : " in doc, name
+    assert "\n    Qg : " in doc and doc.split("\n    Qg : ")[1].split("\n")[0].endswith("[W]")
+    assert "help(c3f8calc.Result)" in c3f8calc.calculate.__doc__
