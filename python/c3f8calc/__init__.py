@@ -118,14 +118,26 @@ def _numbers(name, x, decimal_comma):
     return numbers
 
 
-def _fit(function, x, name="x", decimal_comma=False):
-    out = ctypes.c_double()
-    values = _numbers(name, x, decimal_comma)
-    result = np.empty_like(values)
+# The library's statuses that this module tells apart (c3f8calc.h).
+_BUFFER_TOO_SMALL, _BAD_VALUE, _NO_SATURATION = 5, 8, 9
+
+
+def _each(values, outputs, call):
+    """call(value, *pointers) for every value, into one array of values' shape for each of its
+    outputs; NaN where the library knows no state there (or the value is not finite)."""
+    out = [ctypes.c_double() for _ in range(outputs)]
+    results = np.full((outputs,) + values.shape, np.nan)
     for i, value in np.ndenumerate(values):
-        _check(function(float(value), ctypes.byref(out)))
-        result[i] = out.value
-    return result[()] if result.ndim == 0 else result
+        status = call(float(value), *(ctypes.byref(o) for o in out))
+        if status == 0:
+            results[(slice(None),) + i] = [o.value for o in out]
+        elif status not in (_NO_SATURATION, _BAD_VALUE):
+            _check(status)
+    return [r[()] if r.ndim == 0 else r for r in results]
+
+
+def _fit(function, x, name, decimal_comma):
+    return _each(_numbers(name, x, decimal_comma), 1, function)[0]
 
 
 def psat(t, decimal_comma=False):
@@ -160,9 +172,6 @@ def _properties_index(name):
     return properties.index(name)
 
 
-_NO_SATURATION = 9  # the library's status where the fluid has no saturated state
-
-
 Saturation = namedtuple("Saturation", "p h_liquid h_vapour")
 
 
@@ -175,18 +184,7 @@ def saturation(t, properties="fits"):
     if _properties_index(properties) == 0:
         working = psat(t)
         return Saturation(psat_shown(t), hliq(working), hvap(working))
-    values = _numbers("t", t, False)
-    out = np.full(values.shape + (3,), np.nan)
-    p, h_liquid, h_vapour = ctypes.c_double(), ctypes.c_double(), ctypes.c_double()
-    for i, value in np.ndenumerate(values):
-        status = _lib.c3f8_reference_saturation(float(value), ctypes.byref(p),
-                                                ctypes.byref(h_liquid), ctypes.byref(h_vapour))
-        if status == 0:
-            out[i] = p.value, h_liquid.value, h_vapour.value
-        elif status not in (_NO_SATURATION, 8):  # 8: NaN or infinite, no state either
-            _check(status)
-    parts = [out[..., k] for k in range(3)]
-    return Saturation(*(a[()] if a.ndim == 0 else a for a in parts))
+    return Saturation(*_each(_numbers("t", t, False), 3, _lib.c3f8_reference_saturation))
 
 
 def saturation_temperature(p, properties="fits"):
@@ -194,16 +192,8 @@ def saturation_temperature(p, properties="fits"):
     temperature whose pevap shows p; with "reference", the equation's saturation temperature.
     NaN where there is none (p at or below 0, or outside the reference's 2.02e-5 .. 26.40 bar)."""
     which = _properties_index(properties)
-    values = _numbers("p", p, False)
-    result = np.full(values.shape, np.nan)
-    out = ctypes.c_double()
-    for i, value in np.ndenumerate(values):
-        status = _lib.c3f8_saturation_temperature(which, float(value), ctypes.byref(out))
-        if status == 0:
-            result[i] = out.value
-        elif status not in (_NO_SATURATION, 8):
-            _check(status)
-    return result[()] if result.ndim == 0 else result
+    return _each(_numbers("p", p, False), 1,
+                 lambda value, out: _lib.c3f8_saturation_temperature(which, value, out))[0]
 
 
 def _missing(item):
@@ -282,7 +272,9 @@ class Result:
 
     def __init__(self, shape, attributes):
         self.shape = shape
-        self.__dict__.update(attributes)
+        # A column given as a function is made when first read (__getattr__).
+        self._pending = {k: v for k, v in attributes.items() if callable(v)}
+        self.__dict__.update((k, v) for k, v in attributes.items() if not callable(v))
 
     @classmethod
     def _of_columns(cls, shape, inputs, results, states, outside_fits, failure, failure_field):
@@ -308,20 +300,13 @@ class Result:
             names = np.array([_outside_names(m) for m in masks.tolist()], dtype=str)
             return out(names[where.reshape(-1)])
 
-        result = cls._of_columns(shape, [a[()] if scalar else a for a in given],
-                                 [out(values[:, i]) for i in range(len(_results))],
-                                 [out(warning_states[:, w]) for w in range(len(warnings))],
-                                 None, None, None)
         # The text columns are made when first read, from the run's codes: most callers of a
         # large sweep read figures, not names.
-        for name in ("outside_fits", "failure", "failure_field"):
-            del result.__dict__[name]
-        result.__dict__["_pending"] = {
-            "outside_fits": outside_names,
-            "failure": lambda: out(_KIND_NAMES[kinds + 1]),
-            "failure_field": lambda: out(_FIELD_NAMES[failed_fields + 1]),
-        }
-        return result
+        return cls._of_columns(shape, [a[()] if scalar else a for a in given],
+                               [out(values[:, i]) for i in range(len(_results))],
+                               [out(warning_states[:, w]) for w in range(len(warnings))],
+                               outside_names, lambda: out(_KIND_NAMES[kinds + 1]),
+                               lambda: out(_FIELD_NAMES[failed_fields + 1]))
 
     def __getattr__(self, name):
         pending = self.__dict__.get("_pending", {})
@@ -358,7 +343,7 @@ class Result:
             status = _lib.c3f8_format_results(_index[name], values.size, values.ctypes.data,
                                               separator, buffer.ctypes.data, capacity,
                                               ctypes.byref(needed))
-            if status != 5:  # C3F8_ERROR_BUFFER_TOO_SMALL
+            if status != _BUFFER_TOO_SMALL:
                 _check(status)
                 break
         width = max(needed.value - 1, 1)  # the longest text, as NumPy would size it

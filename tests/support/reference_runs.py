@@ -13,7 +13,8 @@ sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts" / "refere
 import r218  # noqa: E402
 from worked_runs import read_worked_runs  # noqa: E402
 
-DECIMALS = [3, 1, 1, 1, 1, 1, 1, 1, 0, 1, 2, 1]  # pevap ... Qg, as the window shows them
+# pevap ... Qg in the decimals the window shows them with, as run A's texts have them.
+DECIMALS = [len(text.partition(".")[2]) for text in read_worked_runs()[0][1]]
 
 
 def liquid_temperature(h):

@@ -4,6 +4,7 @@
 
 (function () {
     const OK = 0;
+    const BUFFER_TOO_SMALL = 5;
 
     function fail(what, status) {
         throw new Error(what + ' failed with status ' + status);
@@ -130,7 +131,7 @@
                 m._c3f8web_reference_notes(inputPointers, sep, notes, BigInt(noteCapacity),
                     needed));
             let status = call();
-            if (status === 5) { // C3F8_ERROR_BUFFER_TOO_SMALL: room for the longest
+            if (status === BUFFER_TOO_SMALL) { // room for the longest
                 noteCapacity = Number(heap().getBigInt64(needed, true));
                 m._free(notes);
                 notes = m._malloc(results.length * noteCapacity);
