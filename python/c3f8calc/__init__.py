@@ -269,6 +269,7 @@ class Result:
     _decimal_comma = False  # how the texts among the inputs were read
     _series_index = None  # the index that the pandas Series among the inputs shared
     properties = "fits"  # where the run took the fluid's properties from
+    _coded = {}  # a text column's names and each point's index among them, where a run has them
 
     def __init__(self, shape, attributes):
         self.shape = shape
@@ -294,19 +295,22 @@ class Result:
             shaped = flat.reshape(shape)
             return shaped[()] if scalar else shaped
 
-        def outside_names():
-            # Each distinct mask spelt out once.
-            masks, where = np.unique(outside, return_inverse=True)
-            names = np.array([_outside_names(m) for m in masks.tolist()], dtype=str)
-            return out(names[where.reshape(-1)])
-
         # The text columns are made when first read, from the run's codes: most callers of a
-        # large sweep read figures, not names.
-        return cls._of_columns(shape, [a[()] if scalar else a for a in given],
-                               [out(values[:, i]) for i in range(len(_results))],
-                               [out(warning_states[:, w]) for w in range(len(warnings))],
-                               outside_names, lambda: out(_KIND_NAMES[kinds + 1]),
-                               lambda: out(_FIELD_NAMES[failed_fields + 1]))
+        # large sweep read figures, not names; to_pandas() builds its columns from the codes.
+        coded = {"outside_fits": lambda: _distinct_masks(outside),
+                 "failure": lambda: (_KIND_NAMES, kinds + 1),
+                 "failure_field": lambda: (_FIELD_NAMES, failed_fields + 1)}
+
+        def text(name):
+            names, where = coded[name]()
+            return lambda: out(names[where])
+
+        result = cls._of_columns(shape, [a[()] if scalar else a for a in given],
+                                 [out(values[:, i]) for i in range(len(_results))],
+                                 [out(warning_states[:, w]) for w in range(len(warnings))],
+                                 *(text(name) for name in coded))
+        result._coded = coded
+        return result
 
     def __getattr__(self, name):
         pending = self.__dict__.get("_pending", {})
@@ -347,8 +351,11 @@ class Result:
                 _check(status)
                 break
         width = max(needed.value - 1, 1)  # the longest text, as NumPy would size it
-        texts = buffer.view(f"S{capacity}")[:values.size].astype(f"U{width}")
-        texts = texts.reshape(given.shape)
+        # The texts are ASCII, so widening each byte to a code point makes NumPy's str array;
+        # about three times faster than decoding them as bytes texts.
+        codes = np.empty((values.size, width), dtype=np.uint32)
+        codes[...] = buffer[:values.size * capacity].reshape(-1, capacity)[:, :width]
+        texts = codes.view(f"U{width}").reshape(given.shape)
         return texts[()] if texts.ndim == 0 else texts
 
     def to_pandas(self):
@@ -358,9 +365,13 @@ class Result:
 
         data = {}
         for name in columns:
+            if name in self._coded:  # without making the column of texts first
+                names, where = self._coded[name]()
+                data[name] = pd.array(names, dtype="string").take(where)
+                continue
             column = np.asarray(getattr(self, name)).reshape(-1)
             if name in (w.name for w in warnings):
-                column = pd.array(np.where(column < 0, None, column == 1), dtype="boolean")
+                column = pd.arrays.BooleanArray(column == 1, column < 0)
             elif column.dtype.kind in "USO":
                 column = pd.array(column.astype(str), dtype="string")
             data[name] = column
@@ -381,6 +392,15 @@ if Result.__doc__ is not None:  # None where Python runs with -OO
 
 _KIND_NAMES = np.array([""] + [k.name for k in failure_kinds])
 _FIELD_NAMES = np.array([""] + [f.name for f in fields])
+
+
+def _distinct_masks(outside):
+    """The names of each distinct mask of fields outside the fits, spelt out once, and where
+    each point's is among them."""
+    if not outside.any():
+        return np.array([""]), np.zeros(outside.size, dtype=np.intp)
+    masks, where = np.unique(outside, return_inverse=True)
+    return np.array([_outside_names(m) for m in masks.tolist()]), where.reshape(-1)
 
 
 def _outside_names(mask):
