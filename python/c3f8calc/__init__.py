@@ -13,10 +13,22 @@ array(['490.7', '-9.3'], dtype='<U5')
 import ctypes
 import threading
 from collections import namedtuple
+from collections.abc import Iterator
+from typing import TYPE_CHECKING
 
 import numpy as np
+import numpy.typing as npt
 
 from . import _library
+
+if TYPE_CHECKING:
+    import matplotlib.axes
+    import pandas
+
+# What the functions take and give: a value or any array-like of them (texts included), and a
+# float64 array of the input's shape, or a float64 scalar where the input was a scalar.
+Values = npt.ArrayLike
+Floats = npt.NDArray[np.float64] | np.float64
 
 # What `from c3f8calc import *` brings: the functions, classes and catalogue constants, not the
 # modules this one uses, nor `warnings`, which would hide Python's own module of that name.
@@ -95,7 +107,7 @@ _library.check_layout(_lib, _Outcome, "c3f8_outcome")
 _TEXT_MAX = _library.layout(_lib, "text_max")
 
 
-def library_path():
+def library_path() -> str:
     """The file of the c3f8calc library this module uses: C3F8CALC_LIBRARY where it is set,
     otherwise the one beside this module, otherwise the system's."""
     return _path
@@ -140,27 +152,27 @@ def _fit(function, x, name, decimal_comma):
     return _each(_numbers(name, x, decimal_comma), 1, function)[0]
 
 
-def psat(t, decimal_comma=False):
+def psat(t: Values, decimal_comma: bool = False) -> Floats:
     """Saturation pressure [bar abs] at t [C], as the enthalpies use it."""
     return _fit(_lib.c3f8_psat, t, "t", decimal_comma)
 
 
-def psat_shown(t, decimal_comma=False):
+def psat_shown(t: Values, decimal_comma: bool = False) -> Floats:
     """Saturation pressure [bar abs] at t [C] as pevap shows it, 0.0172 bar lower."""
     return _fit(_lib.c3f8_psat_shown, t, "t", decimal_comma)
 
 
-def hliq(p, decimal_comma=False):
+def hliq(p: Values, decimal_comma: bool = False) -> Floats:
     """Saturated-liquid enthalpy [kJ/kg] at p [bar abs]."""
     return _fit(_lib.c3f8_hliq, p, "p", decimal_comma)
 
 
-def hvap(p, decimal_comma=False):
+def hvap(p: Values, decimal_comma: bool = False) -> Floats:
     """Saturated-vapour enthalpy [kJ/kg] at p [bar abs]."""
     return _fit(_lib.c3f8_hvap, p, "p", decimal_comma)
 
 
-def tliq(H, decimal_comma=False):
+def tliq(H: Values, decimal_comma: bool = False) -> Floats:
     """Liquid temperature [C] whose saturated-liquid enthalpy is H [kJ/kg]."""
     return _fit(_lib.c3f8_tliq, H, "H", decimal_comma)
 
@@ -175,7 +187,7 @@ def _properties_index(name):
 Saturation = namedtuple("Saturation", "p h_liquid h_vapour")
 
 
-def saturation(t, properties="fits"):
+def saturation(t: Values, properties: str = "fits") -> "Saturation":
     """The saturated state at t [C]: Saturation(p [bar abs], h_liquid, h_vapour [kJ/kg]).
 
     With the fits these are what a run shows as pevap, Hliq_sat and Hvap_sat (the enthalpies at
@@ -187,7 +199,7 @@ def saturation(t, properties="fits"):
     return Saturation(*_each(_numbers("t", t, False), 3, _lib.c3f8_reference_saturation))
 
 
-def saturation_temperature(p, properties="fits"):
+def saturation_temperature(p: Values, properties: str = "fits") -> Floats:
     """The evaporation temperature [C] at the absolute pressure p [bar]: with the fits, the
     temperature whose pevap shows p; with "reference", the equation's saturation temperature.
     NaN where there is none (p at or below 0, or outside the reference's 2.02e-5 .. 26.40 bar)."""
@@ -250,7 +262,7 @@ def _text_of(item, separator):
     return repr(float(item)).replace(".", separator).encode()
 
 
-def read_number(text, decimal_comma=False):
+def read_number(text: str | bytes, decimal_comma: bool = False) -> float:
     """text read as the window reads a field; NaN where it is no number."""
     value, readable = ctypes.c_double(), ctypes.c_int32()
     _check(_lib.c3f8_read_number(_text_of(text, "," if decimal_comma else "."),
@@ -320,19 +332,64 @@ class Result:
         self.__dict__[name] = value
         return value
 
-    def __len__(self):
+    def __len__(self) -> int:
         return int(np.prod(self.shape, dtype=np.int64))
 
-    def __repr__(self):
-        return f"<c3f8calc.Result of {len(self)} point(s), shape {self.shape}>"
+    def __getitem__(self, key) -> "Result":
+        """The points key selects, by NumPy's indexing of the result's shape, as a Result."""
+        if self.shape == ():
+            raise IndexError("a result of one point (shape ()) cannot be indexed")
+        shape = np.empty(self.shape, dtype=np.bool_)[key].shape
+        result = Result(shape, {name: np.asarray(getattr(self, name))[key] for name in columns})
+        result._decimal_comma, result.properties = self._decimal_comma, self.properties
+        if self._series_index is not None:
+            result._series_index = self._series_index[key] if shape != () else None
+        return result
 
-    def shown(self, name, decimal_comma=None):
+    def __iter__(self) -> Iterator["Result"]:
+        """Each point in C order, as a Result of shape ()."""
+        if self.shape == ():
+            yield self
+            return
+        for i in np.ndindex(self.shape):
+            yield self[i]
+
+    def _failed(self):
+        """Whether each point failed, flat in C order."""
+        if "failure" in self._coded:
+            return self._coded["failure"]()[1].reshape(-1) != 0  # 0: no kind
+        return np.asarray(self.failure).reshape(-1) != ""
+
+    def __repr__(self):
+        return (f"<c3f8calc.Result of {len(self)} point(s), shape {self.shape}, "
+                f"{np.count_nonzero(self._failed())} failed>")
+
+    def _repr_html_(self):
+        """A table of the first points, as the window shows them, and a summary (Jupyter)."""
+        import html
+
+        flat = {name: np.asarray(self.shown(name) if _is_result(name) else getattr(self, name))
+                .reshape(-1)[:_ROWS_SHOWN] for name in columns}
+        head = "".join(f"<th>{html.escape(name)}</th>" for name in columns)
+        rows = "".join("<tr>" + "".join(f"<td>{html.escape(str(flat[name][j]))}</td>"
+                                        for name in columns) + "</tr>"
+                       for j in range(min(len(self), _ROWS_SHOWN)))
+        kinds, counts = np.unique(np.asarray(self.failure).reshape(-1)[self._failed()],
+                                  return_counts=True)
+        failed = ", ".join(f"{c} {k}" for k, c in zip(kinds.tolist(), counts.tolist()))
+        summary = (f"{len(self)} point(s), shape {self.shape}; "
+                   + (f"{sum(counts.tolist())} failed ({failed})" if failed else "none failed")
+                   + (f"; the first {_ROWS_SHOWN} shown" if len(self) > _ROWS_SHOWN else ""))
+        return (f"<table><thead><tr>{head}</tr></thead><tbody>{rows}</tbody></table>"
+                f"<p>{html.escape(summary)}</p>")
+
+    def shown(self, name: str, decimal_comma: bool | None = None) -> npt.NDArray[np.str_] | str:
         """The window's texts of the result name ("" where a point did not reach it), with a
         decimal comma where decimal_comma is set; by default in the notation the call that
         made this result read its texts with."""
         if decimal_comma is None:
             decimal_comma = self._decimal_comma
-        if name not in _index or fields[_index[name]].is_input:
+        if not _is_result(name):
             raise ValueError(f"{name!r} is not a result: one of "
                              + ", ".join(f.name for f in _results))
         given = np.asarray(getattr(self, name), dtype=np.float64)
@@ -358,7 +415,7 @@ class Result:
         texts = codes.view(f"U{width}").reshape(given.shape)
         return texts[()] if texts.ndim == 0 else texts
 
-    def to_pandas(self):
+    def to_pandas(self) -> "pandas.DataFrame":
         """A DataFrame of one row a point, in C order, with c3f8calc-cli's columns: results
         unrounded, warnings as pandas' nullable booleans, texts as strings."""
         import pandas as pd
@@ -377,6 +434,8 @@ class Result:
             data[name] = column
         frame = pd.DataFrame(data, index=self._series_index)
         frame.attrs["units"] = {f.name: f.unit for f in fields if f.unit}
+        # What plot_ph() needs to read the frame as it reads this result.
+        frame.attrs.update(properties=self.properties, decimal_comma=self._decimal_comma)
         return frame
 
 
@@ -389,6 +448,13 @@ if Result.__doc__ is not None:  # None where Python runs with -OO
         "\n    outside_fits : the fields outside the fits' trusted range, by blanks"
         "\n    failure : the kind of failure where a point stopped (failure_kinds), or \"\""
         "\n    failure_field : the field it names, or \"\"")
+
+_ROWS_SHOWN = 20  # the rows of a result's table in Jupyter
+
+
+def _is_result(name):
+    return name in _index and not fields[_index[name]].is_input
+
 
 _KIND_NAMES = np.array([""] + [k.name for k in failure_kinds])
 _FIELD_NAMES = np.array([""] + [f.name for f in fields])
@@ -463,7 +529,7 @@ def _shared_index(raw):
     return named[0][1] if named else None
 
 
-def failure_message(kind, field):
+def failure_message(kind: str, field: str) -> str:
     """The window's message for a failure of kind (its name, as Result.failure gives it) at the
     field named field: the two lines the window shows."""
     kinds = [k.name for k in failure_kinds]
@@ -475,7 +541,8 @@ def failure_message(kind, field):
     return text.value.decode()
 
 
-def calculate(tevap, tsub, x_we, x_wy, Qw, m, *, decimal_comma=False, properties="fits"):
+def calculate(tevap: Values, tsub: Values, x_we: Values, x_wy: Values, Qw: Values, m: Values, *,
+              decimal_comma: bool = False, properties: str = "fits") -> Result:
     """Operating points of the loop, as the window computes them.
 
     Each input is a number, a sequence or a NumPy array; they broadcast by NumPy's rules and
@@ -573,9 +640,14 @@ if calculate.__doc__ is not None:  # None where Python runs with -OO
         f"\n    {f.name} : {f.meaning}" + (f" [{f.unit}]" if f.unit else "") for f in _inputs)
 
 
-def plot_ph(result, ax=None):
-    """A pressure-enthalpy diagram of the points of result (at most 50), on ax or new axes,
-    over the saturation dome of the properties the result was computed with.
+def plot_ph(result: "Result | pandas.DataFrame", ax: "matplotlib.axes.Axes | None" = None
+            ) -> "matplotlib.axes.Axes":
+    """A pressure-enthalpy diagram of the points of result (a Result, or the DataFrame its
+    to_pandas() gives), on ax or new axes, over the saturation dome of the properties the result
+    was computed with. Up to 12 points drawn, each point's cycle is a line named in the legend
+    by the inputs that vary; beyond that, the states are markers coloured by the input that
+    takes the most values. Failed points are left out and counted in the title; points outside
+    the fits' trusted range are drawn hollow; the axes stay around the dome.
 
     Returns the axes, so that measured points can be added."""
     from ._plot import plot_ph as plot

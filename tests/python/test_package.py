@@ -89,8 +89,9 @@ def test_what_it_refuses():
             c3f8calc.calculate(**{**RUN_A, "m": wrong})
     with pytest.raises(ValueError):
         c3f8calc.calculate(**RUN_A).shown("tevap")
-    with pytest.raises(ValueError):
-        c3f8calc.plot_ph(c3f8calc.calculate(**{**RUN_A, "Qw": np.arange(51)}))
+    for wrong in ({"Qg": [1]}, np.zeros(3)):
+        with pytest.raises(TypeError, match="plot_ph takes a c3f8calc.Result or the DataFrame"):
+            c3f8calc.plot_ph(wrong)
 
 
 def test_the_plot_draws_the_results_and_the_fits():
@@ -119,9 +120,12 @@ def test_the_plot_reads_texts_as_the_run_did():
     pytest.importorskip("matplotlib")
     r = c3f8calc.calculate(tevap=["-25,0", "x"], tsub="15", x_we="0,1", x_wy="0,9", Qw="500",
                            m="10", decimal_comma=True)
-    lines = {line.get_label(): line for line in c3f8calc.plot_ph(r).get_lines()}
-    assert lines["point 0"].get_ydata()[0] == c3f8calc.psat(-25)
-    assert "point 1" not in lines  # it stopped at its first input
+    for given in (r, r.to_pandas()):
+        ax = c3f8calc.plot_ph(given)
+        lines = {line.get_label(): line for line in ax.get_lines()}
+        # The point that stopped at its first input is left out, and said so.
+        assert lines["pevap, tevap"].get_ydata()[0] == c3f8calc.psat(-25)
+        assert ax.get_title() == "1 of 2 points failed: 1 conversion at tevap"
 
 
 def test_library_file_and_layout_are_the_headers():

@@ -1,0 +1,83 @@
+"""What a Result offers besides its columns: points by index, slice and iteration, its repr and
+Jupyter table, its columns' types, and the type hints a checker reads."""
+import importlib.resources
+import typing
+
+import numpy as np
+import pytest
+
+import c3f8calc
+
+# Of each five points, the second fails at conversion and the fifth at division by zero.
+SWEEP = dict(tevap=-25, tsub=15, x_we=0.1, x_wy=[0.9, 0.9, 0.9, 0.9, 0.1] * 5,
+             Qw=np.arange(25) * 40.0, m=[10, "x", 10, 10, 10] * 5)
+
+
+def test_points_by_index_slice_and_iteration_equal_their_own_runs():
+    r = c3f8calc.calculate(**SWEEP)
+    alone = [c3f8calc.calculate(**{**SWEEP, "x_wy": x_wy, "Qw": Qw, "m": m})
+             for x_wy, Qw, m in zip(SWEEP["x_wy"], SWEEP["Qw"], SWEEP["m"])]
+    assert [r[k].m for k in range(5)] == [p.m for p in r][:5] == SWEEP["m"][:5]
+    for name in c3f8calc.columns[6:]:
+        assert [str(getattr(r[k], name)) for k in range(25)] == \
+            [str(getattr(p, name)) for p in r] == [str(getattr(a, name)) for a in alone], name
+    part = r[2:5]
+    assert isinstance(part, c3f8calc.Result) and part.shape == (3,)
+    assert part.failure.tolist() == ["", "", "division_by_zero"]
+    assert r[3].shape == () and r[3].shown("Qg") == alone[3].shown("Qg")
+    grid = c3f8calc.calculate(-25, 15, 0.1, 0.9, np.ones((2, 3)), 10)
+    assert grid[1].shape == (3,) and grid[1, 2].shape == () and len(list(grid)) == 6
+    with pytest.raises(IndexError):
+        c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10)[0]
+
+
+def test_repr_and_the_jupyter_table_say_the_shape_and_the_failures():
+    r = c3f8calc.calculate(**SWEEP)
+    assert repr(r) == "<c3f8calc.Result of 25 point(s), shape (25,), 10 failed>"
+    table = r._repr_html_()
+    assert table.count("<tr>") == 1 + 20 and "<td>-9.3</td>" not in table
+    assert table.endswith("<p>25 point(s), shape (25,); 10 failed (5 conversion, "
+                          "5 division_by_zero); the first 20 shown</p>")
+    one = c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10)
+    assert "<td>-9.3</td>" in one._repr_html_() and "none failed" in one._repr_html_()
+    assert repr(one).endswith("0 failed>") and list(one) == [one]
+
+
+def test_the_scalar_path_names_the_failure_and_its_field_as_the_array_path():
+    for m in (10, [10]):
+        r = c3f8calc.calculate(-25, 15, 0.5, 0.5, 500, m)
+        assert (np.ravel(r.failure)[0], np.ravel(r.failure_field)[0]) == \
+            ("division_by_zero", "m_opt")
+
+
+def test_unsigned_arrays_read_as_their_values():
+    plain = c3f8calc.calculate(-25, 15, 0.1, 0.9, [0.0, 500.0, 65535.0], 10)
+    r = c3f8calc.calculate(-25, 15, 0.1, 0.9, np.array([0, 500, 65535], dtype=np.uint16),
+                           np.uint8(10))
+    assert np.array_equal(r.Qg, plain.Qg) and np.array_equal(r.Qw, [0, 500, 65535])
+    assert np.array_equal(c3f8calc.psat(np.array([0, 20], dtype=np.uint64)), c3f8calc.psat([0, 20]))
+
+
+def test_to_pandas_types_every_column_and_leaves_undecided_warnings_missing():
+    pd = pytest.importorskip("pandas")
+    frame = c3f8calc.calculate(**SWEEP).to_pandas()
+    for name in ("outside_fits", "failure", "failure_field"):
+        assert str(frame[name].dtype) == "string", name
+    for w in c3f8calc.warnings:
+        assert str(frame[w.name].dtype) == "boolean"
+    assert frame.failure.tolist()[:5] == ["", "conversion", "", "", "division_by_zero"]
+    assert frame.m_warn[1] is pd.NA and frame.m_warn[0] is np.False_
+    assert frame.failure_field[1] == "m" and frame.outside_fits[0] == ""
+    # A point's frame as the sweep's row, index included.
+    assert r_row_equals(c3f8calc.calculate(**SWEEP)[3:4].to_pandas(), frame.iloc[3:4])
+
+
+def r_row_equals(one, row):
+    return all(str(one[name].iloc[0]) == str(row[name].iloc[0]) for name in one.columns)
+
+
+def test_the_package_carries_its_type_hints():
+    assert (importlib.resources.files("c3f8calc") / "py.typed").is_file()
+    hints = typing.get_type_hints(c3f8calc.calculate)
+    assert hints["return"] is c3f8calc.Result and set(hints) >= set(c3f8calc.columns[:6])
+    assert typing.get_type_hints(c3f8calc.psat)["decimal_comma"] is bool
