@@ -173,7 +173,7 @@ struct warning_row
 
 inline constexpr std::array<warning_row, warning_count> warning_table = {{
     {warning::Ostrzezenie, "Ostrzezenie",
-     "!!! Hwe_cap jest mniejsze od Hx_we, czyli zalozone x_we jest za male dla obecnej T "
+     "!!! Hwe_cap jest wieksze od Hx_we, czyli zalozone x_we jest za male dla obecnej T "
      "przechlodzenia cieczy !!!!"},
     {warning::m_warn, "m_warn", "!!! m musi byc wieksze od m_opt (pkt.2 \"Komentarz) !!!"},
 }};

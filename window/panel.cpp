@@ -53,6 +53,15 @@ c3f8::decimal_separator decimalSeparator()
     return c3f8::make_separator(QLocale().decimalPoint().toStdString()).value_or(point);
 }
 
+// A field's note as its tooltip: a classic field puts it after its whole text where that is cut.
+void setNote(QLineEdit *field, const QString &note)
+{
+    if (auto *classic = qobject_cast<ClassicLineEdit *>(field))
+        classic->setNote(note);
+    else
+        field->setToolTip(note);
+}
+
 } // namespace
 
 Panel::Panel(QWidget *parent) : Panel(controls(), parent) {}
@@ -285,16 +294,24 @@ void Panel::calculate()
         if (!note)
             continue;
         m_fields[i]->setText(QString::fromStdString(record.texts[i]));
-        // Show a long number from its first digit, as a narrow field would cut it.
+        // Show a long number from its first digit; a cut one ends in an ellipsis.
         m_fields[i]->setCursorPosition(0);
-        m_fields[i]->setToolTip(QString::fromStdString(*note));
+        setNote(m_fields[i], QString::fromStdString(*note));
         m_fields[i]->setAccessibleDescription(QString::fromStdString(*note));
     }
     for (std::size_t w = 0; w < c3f8::warning_count; ++w) {
         if (outcome.decided[w])
             m_warnings[w]->setVisible(record.warnings[w]);
     }
-    if (outcome.failure)
-        m_failureReporter(fromUtf8(c3f8::failure_title),
-                          QString::fromStdString(c3f8::failure_message(*outcome.failure)));
+    if (!outcome.failure)
+        return;
+    m_failureReporter(fromUtf8(c3f8::failure_title),
+                      QString::fromStdString(c3f8::failure_message(*outcome.failure)));
+    // Where the user can mend the input the message names; a result's failure leaves the
+    // focus where it was.
+    if (c3f8::is_input(outcome.failure->field)) {
+        QLineEdit *input = m_fields[c3f8::index(outcome.failure->field)];
+        input->setFocus(Qt::OtherFocusReason);
+        input->selectAll();
+    }
 }

@@ -106,7 +106,7 @@ inline const Control controls[] = {
     {"Label23", Wyniki, Label, 840, 1680, 855, 255, {11, true, false}, {255, 255, 0}, {128, 128, 0}, "Hvap_sat"},
     {"Hvap_sat", Wyniki, Field, 1920, 1560, 735, 375, {13, true, false}, {0, 0, 0}, {0, 0, 128}, ""},
     {"Label24", Wyniki, Label, 2760, 1680, 855, 255, {11, true, false}, Ground::HighlightText, {128, 128, 0}, "[kJ/kg]"},
-    {"Ostrzezenie", Wyniki, Label, 3840, 1560, 3855, 735, {13, false, false}, {255, 0, 0}, Ground::InactiveBorder, "!!! Hwe_cap jest mniejsze od Hx_we, czyli zalozone x_we jest za male dla obecnej T przechlodzenia cieczy !!!!"},
+    {"Ostrzezenie", Wyniki, Label, 3840, 1560, 3855, 735, {13, false, false}, {255, 0, 0}, Ground::InactiveBorder, "!!! Hwe_cap jest wieksze od Hx_we, czyli zalozone x_we jest za male dla obecnej T przechlodzenia cieczy !!!!"},
     {"Label33", Wyniki, Label, 600, 2520, 1215, 255, {11, true, false}, {255, 255, 0}, {128, 128, 0}, "Hx_we (x_we)"},
     {"Hx_we", Wyniki, Field, 1920, 2400, 735, 375, {13, true, false}, {0, 0, 0}, {0, 0, 128}, ""},
     {"Label34", Wyniki, Label, 2760, 2520, 855, 255, {11, true, false}, Ground::HighlightText, {128, 128, 0}, "[kJ/kg]"},

@@ -1,10 +1,12 @@
 // The window at work: start state, keyboard, runs typed into the real widgets, failures.
+#include "classic_widgets/classic_line_edit.h"
 #include "core/number_text.h"
 #include "panel_test_support.h"
 #include "test_seed.h"
 #include "worked_runs.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QRandomGenerator>
@@ -123,6 +125,8 @@ private slots:
     void aCharacterSharingTheSeparatorsFirstByteIsNoSeparator();
     void aTypedQualityIsNotCompletedFromTheList();
     void longResultsShowTheirFirstDigits();
+    void aFigureWiderThanItsBoxEndsInAnEllipsisAndIsWholeInItsTooltip();
+    void afterAFailureTheFocusIsWhereTheFixIs();
     void theFailureMessageIsTitledAndWhole();
     void theApplicationIsStyledAndNamed();
     void failuresLeaveTheInputsAndTheWindowWorking();
@@ -353,6 +357,60 @@ void PanelBehaviourTest::longResultsShowTheirFirstDigits()
     QVERIFY(optimum->fontMetrics().horizontalAdvance(optimum->text()) > optimum->width());
     for (std::size_t i = 0; i < c3f8::result_count; ++i)
         QCOMPARE(fieldEdit(p.panel, c3f8::result(i))->cursorPosition(), 0);
+}
+
+void PanelBehaviourTest::aFigureWiderThanItsBoxEndsInAnEllipsisAndIsWholeInItsTooltip()
+{
+    TestedPanel p;
+    QVERIFY(p.shown(true));
+    p.typeInputs({"100", "15", "0.1", "0.9", "500", "10"});
+    p.clickOblicz();
+    auto *wide = qobject_cast<ClassicLineEdit *>(fieldEdit(p.panel, field::x_we2));
+    const QString whole = wide->text();
+    QVERIFY(whole.size() > 40 && wide->isCut());
+    QVERIFY2(wide->toolTip().startsWith(whole + QStringLiteral("\nWg rownania stanu: ")),
+             qPrintable(wide->toolTip()));
+    QCOMPARE(QAccessible::queryAccessibleInterface(wide)->text(QAccessible::Value), whole);
+
+    // Drawn as a field holding the start and an ellipsis, which fits, is drawn by Qt itself.
+    ClassicLineEdit fitting(wide->parentWidget());
+    fitting.setGeometry(wide->geometry());
+    fitting.setFont(wide->font());
+    fitting.setPalette(wide->palette());
+    fitting.setEnabled(false);
+    fitting.setText(wide->fontMetrics().elidedText(whole, Qt::ElideRight, wide->width() - 10));
+    fitting.setCursorPosition(0);
+    fitting.show();
+    QVERIFY(!fitting.isCut() && fitting.toolTip().isEmpty());
+    const QRect inside = wide->rect().adjusted(2, 2, -2, -2); // within the bevel
+    QCOMPARE(wide->grab(inside).toImage(), fitting.grab(inside).toImage());
+
+    // A field that fits shows no more than its note; an input being typed into is not cut.
+    QVERIFY(!fieldEdit(p.panel, field::m_opt)
+                 ->toolTip()
+                 .startsWith(fieldEdit(p.panel, field::m_opt)->text()));
+    auto *tevap = qobject_cast<ClassicLineEdit *>(fieldEdit(p.panel, field::tevap));
+    tevap->setFocus();
+    p.type(field::tevap, QStringLiteral("-25.5555555555555555"));
+    QVERIFY(tevap->isCut() && tevap->hasFocus());
+    QCOMPARE(tevap->toolTip(), tevap->text());
+    const QImage edited = tevap->grab().toImage(); // scrolled to the cursor, at the end
+    fieldEdit(p.panel, field::tsub)->setFocus();
+    QVERIFY(tevap->grab().toImage() != edited);
+}
+
+void PanelBehaviourTest::afterAFailureTheFocusIsWhereTheFixIs()
+{
+    TestedPanel p;
+    QVERIFY(p.shown(true));
+    p.typeInputs({"-25", "x", "0.1", "0.9", "500", "10"});
+    p.clickOblicz();
+    QCOMPARE(QApplication::focusWidget(), fieldEdit(p.panel, field::tsub));
+    QCOMPARE(fieldEdit(p.panel, field::tsub)->selectedText(), QStringLiteral("x"));
+    // A failure at a result names nothing the user typed: the focus stays on OBLICZ.
+    p.typeInputs({"-25", "15", "0.5", "0.5", "500", "10"});
+    p.clickOblicz();
+    QCOMPARE(QApplication::focusWidget(), button(p.panel, "obl_b"));
 }
 
 void PanelBehaviourTest::theFailureMessageIsTitledAndWhole()
