@@ -126,7 +126,10 @@ def _numbers(name, x, decimal_comma):
         elif isinstance(item, (str, bytes)):
             numbers[i] = read_number(item, decimal_comma)
         else:
-            numbers[i] = float(item) if abs(item) < 2**1024 else np.nan
+            try:
+                numbers[i] = float(item)
+            except OverflowError:  # an integer beyond the largest double
+                numbers[i] = np.nan
     return numbers
 
 

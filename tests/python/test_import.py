@@ -4,6 +4,8 @@ import os
 import subprocess
 import sys
 
+import pytest
+
 import c3f8calc
 
 PYTHON = [sys.executable, "-c"]
@@ -42,3 +44,14 @@ def test_a_library_that_is_not_the_packages_is_an_os_error_naming_the_file():
     assert "OSError" in done.stderr and other in done.stderr and "c3f8_" in done.stderr
     done = run("import c3f8calc", C3F8CALC_LIBRARY="/nonexistent/libc3f8calc.so.1")
     assert "OSError" in done.stderr and "/nonexistent/libc3f8calc.so.1" in done.stderr
+
+
+def test_import_loads_neither_pandas_nor_matplotlib():
+    done = run("import sys, c3f8calc\n"
+               "assert not {'pandas', 'matplotlib'} & set(sys.modules), 'loaded at import'\n")
+    assert done.returncode == 0, done.stderr
+
+
+def test_a_library_error_is_a_runtime_error_in_the_librarys_words():
+    with pytest.raises(RuntimeError, match=r"^c3f8calc library: a field, warning, kind or column number is out"):
+        c3f8calc._check(2)  # C3F8_ERROR_BAD_INDEX: no call of the package's makes one

@@ -28,12 +28,14 @@ def test_numpy_scalars_take_the_scalar_path_as_plain_numbers(kind):
 
 
 def test_an_integer_beyond_a_double_fails_at_conversion_alone_or_in_a_list():
-    for Qw in (10**400, [10**400], np.array([10**400], dtype=object)):
+    for Qw in (10**400, [10**400], np.array([10**400], dtype=object), [2**1024 - 1]):
         r = c3f8calc.calculate(-25, 15, 0.1, 0.9, Qw, 10)
         assert np.all(r.failure == "conversion") and np.all(r.failure_field == "Qw")
 
 
 def test_a_broadcast_mismatch_names_the_fields_and_their_shapes():
+    with pytest.raises(ValueError, match="^m: "):  # no array at all
+        c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, [[1, 2], [3]])
     with pytest.raises(ValueError, match=r"do not broadcast together: Qw \(2,\), m \(3,\)$"):
         c3f8calc.calculate(-25, 15, 0.1, 0.9, [0, 500], [1, 2, 3])
 
@@ -67,6 +69,10 @@ def test_a_value_gives_the_same_outcome_alone_in_a_list_and_in_an_array():
                                      10, decimal_comma=True)
         assert alone.failure == mixed.failure[0] == objects.failure[0] == failure, value
         assert mixed.failure[1] == objects.failure[1] == ""
+    for texts in (np.array(["0,1", "x"]), np.array([b"0,1", b"x"])):  # as NumPy holds texts
+        r = c3f8calc.calculate(-25, 15, texts, 0.9, 500, 10, decimal_comma=True)
+        assert r.failure.tolist() == ["", "conversion"]
+        assert r.Qg[0] == c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10).Qg
     masked = np.ma.masked_array([0.1, 0.2], mask=[False, True])
     assert c3f8calc.calculate(-25, 15, masked, 0.9, 500, 10).failure.tolist() == \
         ["", "conversion"]
@@ -84,6 +90,9 @@ def test_booleans_and_complex_numbers_are_refused_naming_the_field(value):
 
 def test_the_fits_read_their_argument_by_the_same_rule():
     assert np.isnan(c3f8calc.psat(None)) and np.isnan(c3f8calc.hliq("1,5"))
+    assert np.isnan(c3f8calc.psat([2**1024 - 1, 10**400])).all()
+    # A scalar gives a NumPy scalar, a sequence an array.
+    assert type(c3f8calc.psat(20)) is np.float64 and c3f8calc.psat([20]).shape == (1,)
     assert c3f8calc.hliq("1,5", decimal_comma=True) == c3f8calc.hliq(1.5) == c3f8calc.hliq("1.5")
     assert np.array_equal(c3f8calc.tliq([200, None, "x"]), [c3f8calc.tliq(200), np.nan, np.nan],
                           equal_nan=True)

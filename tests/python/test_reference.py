@@ -47,6 +47,13 @@ def test_saturation_up_to_the_critical_point_is_the_equations():
     assert np.isnan(c3f8calc.saturation(float(critical) + 1e-9, "reference").p)
 
 
+def test_saturation_with_the_fits_is_what_a_run_shows():
+    r = c3f8calc.calculate([-40, -25, 10], 15, 0.1, 0.9, 500, 10)
+    got = c3f8calc.saturation([-40, -25, 10])
+    assert np.array_equal(got.p, r.pevap) and np.array_equal(got.h_liquid, r.Hliq_sat)
+    assert np.array_equal(got.h_vapour, r.Hvap_sat)
+
+
 def test_saturation_temperature_goes_back_and_forth_and_is_nan_where_none():
     t = np.array([-140.0, -25.0, 0.0, 60.0])
     p = c3f8calc.saturation(t, "reference").p
