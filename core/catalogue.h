@@ -71,14 +71,15 @@ struct field_row
     std::optional<display_pattern> shown_as; // results only
     std::string_view meaning;                // what it is, in a line of English
     std::span<const double> offered{};       // an input's list of items; empty: a plain field
+    bool negative_values = false; // an input users type negative values into (needs a minus)
 };
 
 // clang-format off
 inline constexpr std::array<field_row, field_count> field_table = {{
     {field::tevap,     "tevap",     "T odparowania",           "C",       {},
-     "evaporation temperature"},
+     "evaporation temperature", {}, true},
     {field::tsub,      "tsub",      "T przechlodzenia cieczy", "C",       {},
-     "temperature of the subcooled liquid arriving at the pre-heater"},
+     "temperature of the subcooled liquid arriving at the pre-heater", {}, true},
     {field::x_we,      "x_we",      "x_we",                    "",        {},
      "vapour quality wanted at the inlet of the measuring section", inlet_qualities},
     {field::x_wy,      "x_wy",      "x_wy",                    "",        {},
@@ -120,7 +121,7 @@ constexpr bool field_table_is_complete()
         const field_row &row = field_table[i];
         if (static_cast<std::size_t>(row.id) != i || row.name.empty() || row.caption.empty() ||
             row.meaning.empty() || row.shown_as.has_value() != (i >= input_count) ||
-            (!row.offered.empty() && i >= input_count))
+            ((!row.offered.empty() || row.negative_values) && i >= input_count))
             return false;
     }
     return true;
@@ -128,7 +129,7 @@ constexpr bool field_table_is_complete()
 static_assert(field_table_is_complete(),
               "every field needs its row, in enumeration order, with a name, a caption, a meaning "
               "and, for a result (and only for a result), its display pattern; only an input "
-              "offers a list");
+              "offers a list or takes negative values");
 
 constexpr std::size_t index(field f)
 {

@@ -21,18 +21,28 @@ def start_chromium(language="en-US"):
     if os.geteuid() == 0:
         options.add_argument("--no-sandbox")
     options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})  # the console, for tests
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extra_headers = {}
+
     def log_message(self, *args):
         pass
 
+    def end_headers(self):
+        for name, value in self.extra_headers.items():
+            self.send_header(name, value)
+        super().end_headers()
+
 
 @contextlib.contextmanager
-def serve(folder):
-    """folder served as an intranet server would serve it; gives the address of its root."""
-    handler = functools.partial(_QuietHandler, directory=str(folder))
+def serve(folder, headers=None):
+    """folder served as an intranet server would serve it, with headers besides the usual ones;
+    gives the address of its root."""
+    handler = functools.partial(type("Handler", (_QuietHandler,), {"extra_headers": headers or {}}),
+                                directory=str(folder))
     httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=httpd.serve_forever, daemon=True).start()
     try:

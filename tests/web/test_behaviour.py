@@ -25,7 +25,8 @@ def test_worked_runs_and_failed_runs_show_the_windows_texts(page, oracle, worked
         assert now["warnings"] == warnings and now["dialog"] is None
         assert now["status"].startswith(f"Obliczenie nr {run} zakonczone")
     # Each input unreadable in turn, after run B: what the run reached is rewritten, the rest
-    # keeps run B's texts, and the failure dialog has the window's message and the focus.
+    # keeps run B's texts, and the failure dialog has the window's message and the focus; once
+    # closed, the focus is in the input it names, its text selected.
     b_typed, b_results, b_warnings = worked_runs[1]
     a_typed = worked_runs[0][0]
     for broken in range(len(INPUTS)):
@@ -42,7 +43,11 @@ def test_worked_runs_and_failed_runs_show_the_windows_texts(page, oracle, worked
                                    zip(warnings, b_warnings)]
         assert now["dialog"] == ["Blad obliczen", message] and now["focus"] == "failure_ok"
         press(page, Keys.ENTER)
-        assert shown(page)["dialog"] is None and shown(page)["focus"] == "obl_b"
+        assert shown(page)["dialog"] is None and shown(page)["focus"] == INPUTS[broken]
+        assert page.execute_script("return document.getSelection().toString() || "
+                                   "document.activeElement.value.slice("
+                                   "document.activeElement.selectionStart, "
+                                   "document.activeElement.selectionEnd)") == "1,5x"
 
 
 def test_a_polish_page_reads_and_writes_decimal_commas(oracle, worked_runs):
@@ -136,6 +141,13 @@ def test_without_its_engine_the_page_says_so_in_place_of_the_buttons(missing, tm
             "return ['obl_b', 'exit_b', 'no_engine'].map((id) => "
             "document.getElementById(id).checkVisibility())")
         assert visible == [False, False, True]
+        said, inside = driver.execute_script(
+            "const said = document.getElementById('no_engine'), frame = said.parentElement;"
+            "const s = said.getBoundingClientRect(), f = frame.getBoundingClientRect();"
+            "return [said.textContent, s.right <= f.right && s.bottom <= f.bottom];")
+        assert inside and said.startswith(
+            "Ta przegladarka nie obsluguje WebAssembly" if missing == "WebAssembly"
+            else "Nie udalo sie zaladowac silnika obliczen")
     finally:
         driver.quit()
 
@@ -152,8 +164,8 @@ def test_the_page_works_from_disk_and_from_a_web_server(browser, server, where, 
     type_inputs(browser, typed)
     browser.find_element("id", "obl_b").click()
     assert shown(browser)["fields"] == typed + results
-    # Nothing the browser remembers of the fields comes back with the next load.
-    open_page(browser, browser.current_url)
+    # Nothing the browser remembers of the fields comes back with a load without a point.
+    open_page(browser, browser.current_url.split("#")[0])
     assert shown(browser)["fields"] == [""] * (len(INPUTS) + len(RESULTS))
 
 

@@ -176,53 +176,132 @@
     const exitButton = element('exit_b');
     const dialog = element('failure');
     const status = element('status');
+    const fields = [...document.querySelectorAll('#Panel input')];
     let runs = 0;
+    let failedField = null; // the input the last failure names, where it names one
 
     // Every field starts empty, whatever the browser remembers of an earlier visit.
-    for (const input of document.querySelectorAll('#Panel input')) input.value = '';
+    for (const input of fields) input.value = '';
     element('tevap').focus();
+
+    // A field's tooltip: its whole text where the box shows it cut (with an ellipsis), then
+    // the note of the reference equation where it has one.
+    const notes = new Map();
+    function describe(field) {
+        const cut = field.scrollWidth > field.clientWidth;
+        const note = notes.get(field) ?? '';
+        field.title = cut ? field.value + (note ? '\n' + note : '') : note;
+    }
+    for (const field of fields) field.addEventListener('input', () => describe(field));
 
     // Enter and Escape in a field need no handling: without a form, a field gives them no
     // meaning, while a field's open list still takes them to pick an item or close.
     exitButton.addEventListener('click', () => window.close());
-    element('failure_ok').addEventListener('click', () => dialog.close());
-    dialog.addEventListener('close', () => calculateButton.focus());
+    // After the message, the focus goes where the fix is: into the input it names. At once
+    // when OK closes it, and again when the close event comes (after Escape, say), as closing
+    // gives the focus back to OBLICZ before that event.
+    function focusTheFix() {
+        if (failedField) {
+            failedField.focus();
+            failedField.select();
+        } else {
+            calculateButton.focus();
+        }
+    }
+    element('failure_ok').addEventListener('click', () => {
+        dialog.close();
+        focusTheFix();
+    });
+    dialog.addEventListener('close', focusTheFix);
+    window.addEventListener('beforeprint', () => {
+        element('printed').textContent = 'Wydrukowano ' + new Date().toLocaleString() + ', ' +
+            location.href;
+    });
+
+    // The point in the address: "#v=1&tevap=-25&...", the inputs as typed, a plain number
+    // written with a point and read back with the page's own separator, so that a link works
+    // in a page of any language. Any other text keeps its points escaped, which tells it apart.
+    const LINK_VERSION = '1';
+    const plainNumber = (separator) =>
+        new RegExp('^-?\\d+(?:' + separator.replace(/[.*+?^${}()|[\]\\]/g, '\\$&') +
+            '\\d+)?$');
+
+    function linkOf(engine, typed, separator) {
+        const plain = plainNumber(separator);
+        return '#v=' + LINK_VERSION + engine.inputs.map((id, i) => '&' + id + '=' +
+            (plain.test(typed[i]) ? typed[i].replace(separator, '.')
+                : encodeURIComponent(typed[i]).replace(/\./g, '%2E'))).join('');
+    }
+
+    // The inputs a link holds (missing ones empty), or null where it is no link of this page.
+    function pointOf(engine, hash, separator) {
+        const values = new Map();
+        try {
+            for (const part of hash.slice(1).split('&')) {
+                const at = part.indexOf('=');
+                if (at < 0) return null;
+                values.set(decodeURIComponent(part.slice(0, at)), part.slice(at + 1));
+            }
+            if (values.get('v') !== LINK_VERSION) return null;
+            const plain = plainNumber('.');
+            return engine.inputs.map((id) => {
+                const raw = values.get(id) ?? '';
+                return plain.test(raw) ? raw.replace('.', separator) : decodeURIComponent(raw);
+            });
+        } catch {
+            return null; // an escape that decodes to nothing
+        }
+    }
 
     function show(engine, separator, event) {
         const typed = engine.inputs.map((id) => element(id).value);
         const run = engine.calculate(typed, separator);
-        const notes = engine.referenceNotes(typed, separator);
+        const referenceNotes = engine.referenceNotes(typed, separator);
         // A field keeps its text and its note together.
         engine.results.forEach((id, i) => {
             if (run.texts[i] === null) return;
             element(id).value = run.texts[i];
-            element(id).title = notes[i];
+            notes.set(element(id), referenceNotes[i]);
         });
+        for (const field of fields) describe(field);
         engine.warnings.forEach((id, w) => {
             if (run.warnings[w] !== null) element(id).hidden = !run.warnings[w];
         });
         runs += 1;
+        status.classList.remove('said');
         status.textContent = run.failure
             ? 'Obliczenie nr ' + runs + ' przerwane.'
             : 'Obliczenie nr ' + runs + ' zakonczone, wyniki sa w polach wynikow.';
-        api.lastRunMilliseconds = performance.now() - event.timeStamp;
+        if (event) api.lastRunMilliseconds = performance.now() - event.timeStamp;
+        const link = linkOf(engine, typed, separator);
+        if (link !== location.hash) history.pushState(null, '', link);
+        failedField = run.failure && engine.inputs.includes(run.failure.field)
+            ? element(run.failure.field) : null;
         if (run.failure) {
             element('failure_message').textContent = run.failure.message;
             dialog.showModal(); // which focuses OK, the dialog's autofocus
         }
     }
 
+    // Opens the point the address holds, if any, and runs it once.
+    function follow(engine, separator) {
+        if (location.hash.length <= 1) return;
+        const point = pointOf(engine, location.hash, separator);
+        if (!point) {
+            for (const input of fields) input.value = '';
+            status.textContent = 'Nie mozna odczytac punktu z linku; strona jest pusta.';
+            status.classList.add('said');
+            return;
+        }
+        engine.inputs.forEach((id, i) => { element(id).value = point[i]; });
+        show(engine, separator, null);
+    }
+
     const api = { ready: null, lastRunMilliseconds: null };
     window.c3f8calc = api;
 
-    // The engine's script runs as soon as it has arrived, maybe after this one; where it could
-    // not be loaded, its tag has set c3f8EngineReady to null.
-    const engineScript = document.querySelector('script[src="c3f8engine.js"]');
-    const engineLoaded = 'c3f8EngineReady' in window ? Promise.resolve()
-        : new Promise((resolve, reject) => {
-            engineScript.addEventListener('load', resolve);
-            engineScript.addEventListener('error', reject);
-        });
+    // The engine's script is loaded by the page's head, which gives its promise here.
+    const engineLoaded = window.c3f8EngineLoaded;
 
     function start(module) {
         const engine = wrap(module);
@@ -241,13 +320,30 @@
         api.separator = separator;
         calculateButton.addEventListener('click', (event) => show(engine, separator, event));
         calculateButton.disabled = false;
+        window.addEventListener('popstate', () => follow(engine, separator));
+        follow(engine, separator);
     }
 
     function withoutEngine(error) {
         calculateButton.hidden = true;
         exitButton.hidden = true;
-        element('no_engine').hidden = false;
+        const said = element('no_engine');
+        said.textContent = typeof WebAssembly === 'object'
+            ? 'Nie udalo sie zaladowac silnika obliczen (c3f8engine.js), wiec kalkulator nie ' +
+              'moze liczyc.'
+            : 'Ta przegladarka nie obsluguje WebAssembly, wiec kalkulator nie moze liczyc.';
+        said.hidden = false;
         throw error;
+    }
+
+    // Served over HTTPS or from this machine, the page can be installed and works offline.
+    if ('serviceWorker' in navigator && window.isSecureContext &&
+            location.protocol.startsWith('http')) {
+        const manifest = document.createElement('link');
+        manifest.rel = 'manifest';
+        manifest.href = 'manifest.webmanifest';
+        document.head.append(manifest);
+        navigator.serviceWorker.register('service-worker.js').catch(() => {});
     }
 
     api.ready = engineLoaded.then(() => {

@@ -1,12 +1,14 @@
 // Writes the web page from the window's design table, the calculation's catalogue and the
 // chart's painting code, so that the page cannot drift from the window:
 //
-//   c3f8calc-web-page STYLE.css SCRIPT.js index.html chart.png window.json
+//   c3f8calc-web-page STYLE.css SCRIPT.js FONTS index.html POLICY chart.png window.json
 //
-// index.html: the page, with its style and script inside it, so that the browser has two
-// files less to ask for before the page is ready. For the tests, which hold the page against
-// the window: chart.png, the chart painted at the page's size, and window.json, every control
-// of the real window with its box, colours and caption.
+// index.html: the page, with its style, script and faces (the WOFF2 files the style names in
+// the folder FONTS) inside it, so that the browser asks for nothing before the page is ready,
+// from a server or from disk alike. POLICY: the Content-Security-Policy a server sends with it.
+// For the tests, which hold the page against the window: chart.png, the chart painted at the
+// page's size, and window.json, every control of the real window with its box, colours and
+// caption.
 #include "chart/pressure_enthalpy_chart.h"
 #include "page_html.h"
 #include "window_controls.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,13 +43,30 @@ bool write(const char *path, const std::string &content)
                static_cast<qint64>(content.size());
 }
 
+// The style with each face it names from the folder fonts put inside it as a data URL.
+std::string withFacesInside(const std::string &style, const char *fonts)
+{
+    static const QRegularExpression face(QStringLiteral(R"re(url\("fonts/([^"/]+\.woff2)"\))re"));
+    QString inside = QString::fromStdString(style);
+    QRegularExpressionMatch m;
+    while ((m = face.match(inside)).hasMatch()) {
+        const std::string path = std::string(fonts) + "/" + m.captured(1).toStdString();
+        const QByteArray data = QByteArray::fromStdString(readText(path.c_str()));
+        inside.replace(m.capturedStart(), m.capturedLength(),
+                       QStringLiteral("url(\"data:font/woff2;base64,%1\")")
+                           .arg(QString::fromLatin1(data.toBase64())));
+    }
+    return inside.toStdString();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: %s STYLE.css SCRIPT.js index.html chart.png window.json\n",
-                     argv[0]);
+    if (argc != 8) {
+        std::fprintf(
+            stderr, "usage: %s STYLE.css SCRIPT.js FONTS index.html POLICY chart.png window.json\n",
+            argv[0]);
         return 2;
     }
     const std::string style = readText(argv[1]), script = readText(argv[2]);
@@ -60,8 +80,9 @@ int main(int argc, char **argv)
         QPainter painter(&chart);
         PressureEnthalpyChart::draw(painter, QSizeF(chart.size()));
     }
-    if (!write(argv[3], pageHtml(style, script)) || !chart.save(QString::fromLocal8Bit(argv[4])) ||
-        !write(argv[5], windowControls())) {
+    const WebPage page = pageHtml(withFacesInside(style, argv[3]), script);
+    if (!write(argv[4], page.html) || !write(argv[5], page.policy + "\n") ||
+        !chart.save(QString::fromLocal8Bit(argv[6])) || !write(argv[7], windowControls())) {
         std::fprintf(stderr, "%s: cannot write its files\n", argv[0]);
         return 1;
     }

@@ -9,6 +9,13 @@
 // The picture's box in pixels, the size the chart is drawn at.
 QSize pictureSize();
 
+struct WebPage
+{
+    std::string html;
+    // The Content-Security-Policy that lets this page, and nothing else, run and style it.
+    std::string policy;
+};
+
 // The whole page, with style and script inside it and the chart's SVG in the picture's box.
 // Needs a QApplication (the fonts and the chart are Qt's).
-std::string pageHtml(const std::string &style, const std::string &script);
+WebPage pageHtml(const std::string &style, const std::string &script);
