@@ -11,7 +11,7 @@ MOST_LINES = 12
 # What the window's chart calls each mark.
 LABELS = {"isobar": "pevap, tevap", "liquid": "T_subcool", "Hwe_cap": "Hwe_cap",
           "Hx_we": "x_we, Hx_we", "Hx_wy": "x_wy, Hx_wy", "dHg": "\u0394Hg", "dHw": "\u0394Hw"}
-PRESSURE_TICKS = (0.05, 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50)  # bar
+PRESSURE_TICKS = (0.1, 0.2, 0.5, 1, 2, 5, 10, 20)  # bar, as far as either dome reaches
 STATES = ("Hliq_sat", "Hvap_sat", "Hwe_cap", "Hx_we", "Hx_wy")
 
 

@@ -1,8 +1,10 @@
 """What importing the package does: under -OO, with `import *`, and with a library file that is
 not the package's."""
 import os
+import shutil
 import subprocess
 import sys
+from pathlib import Path
 
 import pytest
 
@@ -43,7 +45,27 @@ def test_a_library_that_is_not_the_packages_is_an_os_error_naming_the_file():
     done = run("import c3f8calc", C3F8CALC_LIBRARY=other)
     assert "OSError" in done.stderr and other in done.stderr and "c3f8_" in done.stderr
     done = run("import c3f8calc", C3F8CALC_LIBRARY="/nonexistent/libc3f8calc.so.1")
-    assert "OSError" in done.stderr and "/nonexistent/libc3f8calc.so.1" in done.stderr
+    last = done.stderr.strip().splitlines()[-1]
+    assert last.startswith("OSError: ") and "/nonexistent/libc3f8calc.so.1" in last
+
+
+def test_the_library_beside_the_module_is_found_and_named_as_the_file_it_is(tmp_path):
+    # The package as a wheel lays it out, the library beside the module; and a library named
+    # through a link is the file the link leads to.
+    package = tmp_path / "c3f8calc"
+    shutil.copytree(Path(c3f8calc.__file__).parent, package,
+                    ignore=shutil.ignore_patterns("__pycache__", "*.so*", "*.dll"))
+    real, beside = Path(c3f8calc.library_path()), package / c3f8calc._library._FILE_NAME
+    shutil.copy(real, beside)
+    where = ("import c3f8calc; print(c3f8calc.library_path()); "
+             "print(c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10).shown('Qg'))")
+    environment = {k: v for k, v in os.environ.items() if k != "C3F8CALC_LIBRARY"}
+    done = subprocess.run(PYTHON + [where], capture_output=True, text=True, check=False,
+                          env={**environment, "PYTHONPATH": str(tmp_path)})
+    assert done.stdout.split() == [str(beside), "-9.3"], done.stderr
+    (tmp_path / "link.so").symlink_to(real)
+    done = run(where, C3F8CALC_LIBRARY=str(tmp_path / "link.so"))
+    assert done.stdout.split() == [os.path.realpath(real), "-9.3"], done.stderr
 
 
 def test_import_loads_neither_pandas_nor_matplotlib():
@@ -55,3 +77,11 @@ def test_import_loads_neither_pandas_nor_matplotlib():
 def test_a_library_error_is_a_runtime_error_in_the_librarys_words():
     with pytest.raises(RuntimeError, match=r"^c3f8calc library: a field, warning, kind or column number is out"):
         c3f8calc._check(2)  # C3F8_ERROR_BAD_INDEX: no call of the package's makes one
+
+
+def test_the_guards_against_a_library_of_another_shape(monkeypatch):
+    with pytest.raises(ImportError, match="does not know its layout item 'nothing'"):
+        c3f8calc._library.layout(c3f8calc._lib, "nothing")
+    monkeypatch.setattr(c3f8calc, "_inputs", c3f8calc._inputs[:5])
+    with pytest.raises(ImportError, match=r"calculate\(\) takes \['tevap', .*'m'\], but"):
+        c3f8calc._check_parameters()

@@ -28,7 +28,8 @@ def test_numpy_scalars_take_the_scalar_path_as_plain_numbers(kind):
 
 
 def test_an_integer_beyond_a_double_fails_at_conversion_alone_or_in_a_list():
-    for Qw in (10**400, [10**400], np.array([10**400], dtype=object), [2**1024 - 1]):
+    for Qw in (10**400, [10**400], np.array([10**400], dtype=object), [2**1024 - 1],
+               2**1024 - 1):
         r = c3f8calc.calculate(-25, 15, 0.1, 0.9, Qw, 10)
         assert np.all(r.failure == "conversion") and np.all(r.failure_field == "Qw")
 
@@ -91,6 +92,8 @@ def test_booleans_and_complex_numbers_are_refused_naming_the_field(value):
 def test_the_fits_read_their_argument_by_the_same_rule():
     assert np.isnan(c3f8calc.psat(None)) and np.isnan(c3f8calc.hliq("1,5"))
     assert np.isnan(c3f8calc.psat([2**1024 - 1, 10**400])).all()
+    assert c3f8calc.read_number("0,5", decimal_comma=True) == c3f8calc.read_number("0.5") == 0.5
+    assert np.isnan(c3f8calc.read_number("0,5")) and np.isnan(c3f8calc.read_number("0.5", True))
     # A scalar gives a NumPy scalar, a sequence an array.
     assert type(c3f8calc.psat(20)) is np.float64 and c3f8calc.psat([20]).shape == (1,)
     assert c3f8calc.hliq("1,5", decimal_comma=True) == c3f8calc.hliq(1.5) == c3f8calc.hliq("1.5")
@@ -118,6 +121,10 @@ def test_to_pandas_keeps_the_series_index_and_records_the_units():
     assert frame.index.equals(when) and frame.Qg.iloc[0] == pytest.approx(-9.312889417)
     assert frame.attrs["units"]["Qg"] == "W" and "x_we" not in frame.attrs["units"]
     assert c3f8calc.calculate(-25, 15, 0.1, 0.9, [0, 500], 10).to_pandas().index.tolist() == [0, 1]
+    # Broadcast beyond the Series, the points are rows of their own.
+    for rows in (2, 4):
+        frame = c3f8calc.calculate(log.tevap, 15, 0.1, 0.9, np.zeros((rows, 1)), 10).to_pandas()
+        assert frame.index.tolist() == list(range(3 * rows))
     with pytest.raises(ValueError, match="tevap and Qw have different indexes"):
         c3f8calc.calculate(log.tevap, 15, 0.1, 0.9, log.Qw.reset_index(drop=True), 10)
 
@@ -128,3 +135,6 @@ def test_help_lists_every_column_of_a_result_with_its_unit():
         assert f"\n    {name} : " in doc, name
     assert "\n    Qg : " in doc and doc.split("\n    Qg : ")[1].split("\n")[0].endswith("[W]")
     assert "help(c3f8calc.Result)" in c3f8calc.calculate.__doc__
+    assert "\n    Qw : heat dissipated in the test object [W]\n" in c3f8calc.calculate.__doc__
+    assert "\n    x_we : vapour quality wanted at the inlet of the measuring section\n" in \
+        c3f8calc.calculate.__doc__

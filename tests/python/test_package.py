@@ -142,6 +142,17 @@ def test_library_file_and_layout_are_the_headers():
     with pytest.raises(ImportError, match="c3f8_outcome.failure_kind lies at 100, not 104"):
         c3f8calc._library.check_layout(c3f8calc._lib, Shifted, "c3f8_outcome")
 
+    # Larger and smaller than the library's, each told by its size.
+    for doubles, size in ((13, 120), (11, 104)):
+        class Resized(ctypes.Structure):
+            _fields_ = [("values", ctypes.c_double * doubles), ("warnings", ctypes.c_int8 * 2),
+                        ("failure_kind", ctypes.c_int32), ("failure_field", ctypes.c_int32),
+                        ("outside_fits", ctypes.c_uint32)]
+        with pytest.raises(ImportError, match=f"c3f8_outcome takes 112 bytes, not {size}; "
+                                              f"c3f8_outcome.warnings lies at 96, not "
+                                              f"{doubles * 8}"):
+            c3f8calc._library.check_layout(c3f8calc._lib, Resized, "c3f8_outcome")
+
 
 def test_readme_session_runs_as_printed():
     import doctest

@@ -64,6 +64,15 @@ def test_failed_and_outside_points_are_told_apart_and_the_axes_stay_on_the_dome(
         ["0.2", "0.5", "1", "2", "5", "10"]
 
 
+def test_the_pressure_axis_reads_in_round_bars_down_to_the_reference_domes_foot():
+    ax = c3f8calc.plot_ph(c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10, properties="reference"))
+    low, high = ax.get_ylim()
+    assert [tick.get_text() for tick in ax.get_yticklabels()
+            if low <= tick.get_position()[1] <= high] == \
+        ["0.1", "0.2", "0.5", "1", "2", "5", "10", "20"]
+    assert ax.get_ylabel() == "p [bar abs]"
+
+
 def test_the_frame_of_to_pandas_draws_as_its_result():
     r = c3f8calc.calculate(["-25,0", "-20"], 15, 0.1, 0.9, 500, 10, properties="reference",
                            decimal_comma=True)

@@ -27,8 +27,24 @@ def test_points_by_index_slice_and_iteration_equal_their_own_runs():
     assert r[3].shape == () and r[3].shown("Qg") == alone[3].shown("Qg")
     grid = c3f8calc.calculate(-25, 15, 0.1, 0.9, np.ones((2, 3)), 10)
     assert grid[1].shape == (3,) and grid[1, 2].shape == () and len(list(grid)) == 6
-    with pytest.raises(IndexError):
+    with pytest.raises(IndexError, match="cannot be indexed"):
         c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10)[0]
+    assert not hasattr(r, "Qh") and getattr(r, "failures", None) is None
+
+
+def test_a_part_keeps_how_the_run_read_its_texts_where_it_took_its_properties_and_its_index():
+    pd = pytest.importorskip("pandas")
+    r = c3f8calc.calculate("-25", 15, 0.1, 0.9, pd.Series([0.0, 500.0], index=[7, 8]), "10",
+                           decimal_comma=True, properties="reference")
+    assert r[1].shown("Qg") == r.shown("Qg")[1] and "," in r[1:].shown("Qg")[0]
+    assert r[1].properties == r[:1].properties == "reference"
+    assert r[1:].to_pandas().index.tolist() == [8]
+    assert r[1].to_pandas().index.tolist() == [0]
+    # Texts given as scalars stay scalars, as numbers do.
+    assert r[0].tevap == "-25" and not isinstance(r[0].tevap, np.ndarray)
+    one = c3f8calc.calculate("-25", 15, 0.1, 0.9, 500, "10")
+    assert one.tevap == "-25" and not isinstance(one.tevap, np.ndarray)
+    assert isinstance(one.shown("Qg"), str) and one.shown("Qg") == "-9.3"
 
 
 def test_repr_and_the_jupyter_table_say_the_shape_and_the_failures():
@@ -50,6 +66,17 @@ def test_the_scalar_path_names_the_failure_and_its_field_as_the_array_path():
             ("division_by_zero", "m_opt")
 
 
+def test_an_input_of_the_whole_shape_is_read_point_by_point():
+    loads = np.arange(6.0).reshape(2, 3) * 100
+    grid = c3f8calc.calculate(-25, 15, 0.1, 0.9, loads, [[10], [20]])
+    flat = c3f8calc.calculate(-25, 15, 0.1, 0.9, loads.reshape(-1), [10] * 3 + [20] * 3)
+    assert np.array_equal(grid.Qg.reshape(-1), flat.Qg)
+    assert np.array_equal(grid.Qg.T.reshape(-1),
+                          c3f8calc.calculate(-25, 15, 0.1, 0.9, loads.T, [10, 20]).Qg.reshape(-1))
+    # Nothing shown anywhere is still a text column of NumPy's narrowest width.
+    assert c3f8calc.calculate(np.nan, 15, 0.1, 0.9, [0, 1], 10).shown("Qg").dtype == "<U1"
+
+
 def test_unsigned_arrays_read_as_their_values():
     plain = c3f8calc.calculate(-25, 15, 0.1, 0.9, [0.0, 500.0, 65535.0], 10)
     r = c3f8calc.calculate(-25, 15, 0.1, 0.9, np.array([0, 500, 65535], dtype=np.uint16),
@@ -61,8 +88,10 @@ def test_unsigned_arrays_read_as_their_values():
 def test_to_pandas_types_every_column_and_leaves_undecided_warnings_missing():
     pd = pytest.importorskip("pandas")
     frame = c3f8calc.calculate(**SWEEP).to_pandas()
+    made_otherwise = (c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10).to_pandas(),
+                      c3f8calc.calculate(**SWEEP)[:3].to_pandas())
     for name in ("outside_fits", "failure", "failure_field"):
-        assert str(frame[name].dtype) == "string", name
+        assert {str(f[name].dtype) for f in (frame, *made_otherwise)} == {"string"}, name
     for w in c3f8calc.warnings:
         assert str(frame[w.name].dtype) == "boolean"
     assert frame.failure.tolist()[:5] == ["", "conversion", "", "", "division_by_zero"]
