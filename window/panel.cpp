@@ -4,6 +4,7 @@
 #include "classic_widgets/classic_button.h"
 #include "classic_widgets/classic_frame.h"
 #include "classic_widgets/classic_line_edit.h"
+#include "classic_widgets/eliding_line_edit.h"
 #include "core/number_text.h"
 #include "core/reference_notes.h"
 #include "design_look.h"
@@ -51,15 +52,6 @@ c3f8::decimal_separator decimalSeparator()
 {
     const c3f8::decimal_separator point = ".";
     return c3f8::make_separator(QLocale().decimalPoint().toStdString()).value_or(point);
-}
-
-// A field's note as its tooltip: a classic field puts it after its whole text where that is cut.
-void setNote(QLineEdit *field, const QString &note)
-{
-    if (auto *classic = qobject_cast<ClassicLineEdit *>(field))
-        classic->setNote(note);
-    else
-        field->setToolTip(note);
 }
 
 } // namespace
@@ -159,6 +151,9 @@ QWidget *Panel::createControl(const Control &c, QWidget *parent, Colour frameBac
     case Kind::Combo: {
         auto *combo = new QComboBox(parent);
         combo->setEditable(true);
+        // A typed text wider than the box ends in an ellipsis, as every field's does.
+        auto *edit = new ElidingLineEdit(combo);
+        combo->setLineEdit(edit);
         // Enter must not add the typed text to the list, and nothing completes it.
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
@@ -169,7 +164,7 @@ QWidget *Panel::createControl(const Control &c, QWidget *parent, Colour frameBac
         setRole(palette, QPalette::ButtonText, Qt::black);
         setRole(palette, QPalette::Base, Qt::white);
         setRole(palette, QPalette::Text, Qt::black);
-        m_fields[c3f8::index(*c.field)] = combo->lineEdit();
+        m_fields[c3f8::index(*c.field)] = edit;
         widget = combo;
         break;
     }
@@ -296,7 +291,7 @@ void Panel::calculate()
         m_fields[i]->setText(QString::fromStdString(record.texts[i]));
         // Show a long number from its first digit; a cut one ends in an ellipsis.
         m_fields[i]->setCursorPosition(0);
-        setNote(m_fields[i], QString::fromStdString(*note));
+        m_fields[i]->setNote(QString::fromStdString(*note));
         m_fields[i]->setAccessibleDescription(QString::fromStdString(*note));
     }
     for (std::size_t w = 0; w < c3f8::warning_count; ++w) {

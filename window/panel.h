@@ -10,8 +10,8 @@
 #include <functional>
 #include <span>
 
+class ElidingLineEdit;
 class QLabel;
-class QLineEdit;
 class QPalette;
 
 class Panel : public QWidget
@@ -44,7 +44,7 @@ private:
     void setTabOrder(const QList<QWidget *> &buttons);
     void fillQualityLists();
 
-    std::array<QLineEdit *, c3f8::field_count> m_fields{};
+    std::array<ElidingLineEdit *, c3f8::field_count> m_fields{};
     std::array<QLabel *, c3f8::warning_count> m_warnings{};
     FailureReporter m_failureReporter;
 };

@@ -148,6 +148,15 @@ def test_without_its_engine_the_page_says_so_in_place_of_the_buttons(missing, tm
         assert inside and said.startswith(
             "Ta przegladarka nie obsluguje WebAssembly" if missing == "WebAssembly"
             else "Nie udalo sie zaladowac silnika obliczen")
+        # On a phone, within the frame and below its last line, where the buttons were.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+        assert driver.execute_script(
+            "const said = document.getElementById('no_engine').getBoundingClientRect();"
+            "const frame = document.getElementById('Dane').getBoundingClientRect();"
+            "const m = document.getElementById('m').getBoundingClientRect();"
+            "return said.top > m.bottom && said.bottom <= frame.bottom && "
+            "said.left >= frame.left && said.right <= frame.right;")
     finally:
         driver.quit()
 

@@ -34,15 +34,26 @@ def test_a_link_carries_the_point_across_languages_reloads_and_history(browser, 
     finally:
         polish.quit()
     assert link.endswith("#v=1&" + "&".join(f"{n}={t}" for n, t in zip(INPUTS, a_typed)))
+    browser.get("about:blank")
     open_page(browser, link)
     assert shown(browser)["fields"] == a_typed + a_results
-    open_page(browser, browser.current_url)  # a reload keeps the point
+    browser.refresh()  # a reload keeps the point
+    browser.execute_async_script("window.c3f8calc.ready.then(arguments[0])")
     assert shown(browser)["fields"] == a_typed + a_results
     run(browser, b_typed)
     browser.back()
     assert shown(browser)["fields"] == a_typed + a_results
     browser.forward()
     assert shown(browser)["fields"] == b_typed + b_results
+    # A link in another form (keys in another order, one unknown) takes one step of history.
+    browser.get("about:blank")
+    reordered = "&".join(f"{n}={t}" for n, t in reversed(list(zip(INPUTS, a_typed))))
+    open_page(browser, FOLDER.joinpath("index.html").as_uri() + "#v=1&later=7&" + reordered)
+    run(browser, b_typed)
+    browser.back()
+    assert shown(browser)["fields"] == a_typed + a_results
+    browser.back()
+    assert browser.current_url == "about:blank"
 
 
 @pytest.mark.parametrize("fragment, typed, status", [
@@ -84,6 +95,11 @@ def test_phones_and_tablets_get_one_column_to_touch(width, height, worked_runs):
         assert run(driver, typed)["fields"] == typed + results
         assert [f for f in axe_findings(driver)
                 if f[1] != "color-contrast" or f[2] not in LOW_CONTRAST] == []
+        run(driver, ["x"] + typed[1:])  # the failure's message, to read and close by touch
+        assert driver.execute_script(
+            "const ok = document.getElementById('failure_ok');"
+            "return [getComputedStyle(document.getElementById('failure_message')).fontSize,"
+            " ok.getBoundingClientRect().height >= 44]") == ["16px", True]
     finally:
         driver.quit()
 

@@ -397,6 +397,10 @@ void PanelBehaviourTest::aFigureWiderThanItsBoxEndsInAnEllipsisAndIsWholeInItsTo
     const QImage edited = tevap->grab().toImage(); // scrolled to the cursor, at the end
     fieldEdit(p.panel, field::tsub)->setFocus();
     QVERIFY(tevap->grab().toImage() != edited);
+    // The quality lists' fields too.
+    auto *quality = qobject_cast<ElidingLineEdit *>(fieldEdit(p.panel, field::x_we));
+    p.type(field::x_we, QStringLiteral("0.1000000000000000000001"));
+    QVERIFY(quality && quality->isCut() && quality->toolTip() == quality->text());
 }
 
 void PanelBehaviourTest::afterAFailureTheFocusIsWhereTheFixIs()

@@ -253,6 +253,9 @@
         }
     }
 
+    // A run of the fields' texts. One from OBLICZ adds its link to the browser's history; one
+    // that follows a link (opened, reloaded, or reached by back and forward) writes the page's
+    // own form of it in place of the address, so that back and forward go through the runs.
     function show(engine, separator, event) {
         const typed = engine.inputs.map((id) => element(id).value);
         const run = engine.calculate(typed, separator);
@@ -274,7 +277,8 @@
             : 'Obliczenie nr ' + runs + ' zakonczone, wyniki sa w polach wynikow.';
         if (event) api.lastRunMilliseconds = performance.now() - event.timeStamp;
         const link = linkOf(engine, typed, separator);
-        if (link !== location.hash) history.pushState(null, '', link);
+        if (!event) history.replaceState(null, '', link);
+        else if (link !== location.hash) history.pushState(null, '', link);
         failedField = run.failure && engine.inputs.includes(run.failure.field)
             ? element(run.failure.field) : null;
         if (run.failure) {
@@ -283,12 +287,21 @@
         }
     }
 
-    // Opens the point the address holds, if any, and runs it once.
+    // The page as it opens: every field empty, no warning, no note.
+    function clear(engine) {
+        for (const input of fields) input.value = '';
+        engine.warnings.forEach((id) => { element(id).hidden = true; });
+        notes.clear();
+        failedField = null;
+        for (const field of fields) describe(field);
+    }
+
+    // Opens the point the address holds and runs it once; without one, the empty page.
     function follow(engine, separator) {
+        clear(engine);
         if (location.hash.length <= 1) return;
         const point = pointOf(engine, location.hash, separator);
         if (!point) {
-            for (const input of fields) input.value = '';
             status.textContent = 'Nie mozna odczytac punktu z linku; strona jest pusta.';
             status.classList.add('said');
             return;
@@ -321,7 +334,10 @@
         calculateButton.addEventListener('click', (event) => show(engine, separator, event));
         calculateButton.disabled = false;
         window.addEventListener('popstate', () => follow(engine, separator));
-        follow(engine, separator);
+        // A text cut or not depends on the box's width and the faces: tell again when they change.
+        window.addEventListener('resize', () => fields.forEach(describe));
+        document.fonts.addEventListener('loadingdone', () => fields.forEach(describe));
+        if (location.hash.length > 1) follow(engine, separator);
     }
 
     function withoutEngine(error) {

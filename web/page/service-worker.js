@@ -6,8 +6,11 @@
 const CACHE = 'c3f8calc';
 const PAGE = ['./', 'index.html', 'c3f8engine.js', 'c3f8calc.svg', 'manifest.webmanifest'];
 
+// Each file on its own: a server that will not serve one (a folder's address, say) leaves the
+// others kept.
 self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(PAGE))
+    event.waitUntil(caches.open(CACHE)
+        .then((cache) => Promise.all(PAGE.map((file) => cache.add(file).catch(() => {}))))
         .then(() => self.skipWaiting()));
 });
 
@@ -22,5 +25,6 @@ self.addEventListener('fetch', (event) => {
             event.waitUntil(caches.open(CACHE).then((cache) => cache.put(request, copy)));
         }
         return response;
-    }, () => caches.match(request).then((kept) => kept || Response.error())));
+    }, () => caches.match(request, { ignoreSearch: true })
+        .then((kept) => kept || Response.error())));
 });

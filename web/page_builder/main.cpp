@@ -25,14 +25,20 @@
 
 namespace {
 
-std::string readText(const char *path)
+QByteArray readBytes(const char *path)
 {
     QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", path);
         std::exit(1);
     }
-    return file.readAll().toStdString();
+    return file.readAll();
+}
+
+// As the browser reads the page: a checkout with CRLF line ends must hash as one with LF.
+std::string readText(const char *path)
+{
+    return readBytes(path).replace("\r\n", "\n").toStdString();
 }
 
 bool write(const char *path, const std::string &content)
@@ -51,7 +57,7 @@ std::string withFacesInside(const std::string &style, const char *fonts)
     QRegularExpressionMatch m;
     while ((m = face.match(inside)).hasMatch()) {
         const std::string path = std::string(fonts) + "/" + m.captured(1).toStdString();
-        const QByteArray data = QByteArray::fromStdString(readText(path.c_str()));
+        const QByteArray data = readBytes(path.c_str());
         inside.replace(m.capturedStart(), m.capturedLength(),
                        QStringLiteral("url(\"data:font/woff2;base64,%1\")")
                            .arg(QString::fromLatin1(data.toBase64())));

@@ -299,7 +299,8 @@ WebPage pageHtml(const std::string &style, const std::string &script)
                                 "px;background:" + css(DesignLook::fixed(Colour::WindowBrown)));
 
     // The controls' own rules first: the style's narrow layout overrides their boxes.
-    const std::string rules = writer.rules() + style + "@media screen and (max-width: 999px) {\n" +
+    const std::string rules = writer.rules() + style +
+                              "@media screen and (max-width: 999.98px) {\n" +
                               phoneRules(controls()) + "}\n";
     WebPage page;
     page.html = head(rules) + "<main id=\"Panel\">\n" + panel +
