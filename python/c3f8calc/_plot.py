@@ -19,7 +19,7 @@ def _last_saturated_temperature():
     """The highest temperature with a saturated state, found from the library's answers alone:
     the reference's critical point lies between 71 and 72 C."""
     low, high = 71.0, 72.0
-    while (high - low) > 1e-9:
+    for _ in range(30):  # to a billionth of a kelvin
         middle = (low + high) / 2
         if np.isnan(c3f8calc.saturation(middle, "reference").p):
             high = middle

@@ -89,7 +89,8 @@ def test_what_it_refuses():
             c3f8calc.calculate(**{**RUN_A, "m": wrong})
     with pytest.raises(ValueError):
         c3f8calc.calculate(**RUN_A).shown("tevap")
-    for wrong in ({"Qg": [1]}, np.zeros(3)):
+    pd = pytest.importorskip("pandas")
+    for wrong in ({"Qg": [1]}, np.zeros(3), pd.Series([1.0], name="Qg")):
         with pytest.raises(TypeError, match="plot_ph takes a c3f8calc.Result or the DataFrame"):
             c3f8calc.plot_ph(wrong)
 

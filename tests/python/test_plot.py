@@ -73,6 +73,15 @@ def test_the_pressure_axis_reads_in_round_bars_down_to_the_reference_domes_foot(
     assert ax.get_ylabel() == "p [bar abs]"
 
 
+def test_the_reference_dome_runs_from_minus_60_c_to_the_critical_point_closer_at_the_top():
+    r = c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10, properties="reference")
+    lines = {line.get_label(): line for line in c3f8calc.plot_ph(r).get_lines()}
+    p = lines["saturated liquid"].get_ydata()
+    t = c3f8calc.saturation_temperature(p, "reference")
+    assert len(t) == 200 and t[0] == pytest.approx(-60) and t[-1] == pytest.approx(71.87, abs=0.01)
+    assert np.all(np.diff(np.diff(t)) < 0)  # steps shrinking towards the top
+
+
 def test_the_frame_of_to_pandas_draws_as_its_result():
     r = c3f8calc.calculate(["-25,0", "-20"], 15, 0.1, 0.9, 500, 10, properties="reference",
                            decimal_comma=True)
