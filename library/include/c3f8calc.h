@@ -215,8 +215,6 @@ C3F8_API c3f8_status c3f8_read_number(const char *text, const char *separator, d
 C3F8_API c3f8_status c3f8_format_result(int32_t field, double value, const char *separator,
                                         char *text, int64_t capacity, int64_t *needed);
 
-/* The window's message for a failure of kind naming field, two lines in UTF-8. Here too, and
- * in c3f8_format_result, text may be null with a capacity of 0, to ask for the size. */
 /* Since 1.10. c3f8_format_result for n values at once: the text of values[i] at
  * texts + i * capacity, "" for a NaN value. *needed (where not null) is the room the longest
  * text takes with its NUL; C3F8_ERROR_BUFFER_TOO_SMALL where it exceeds capacity, and
@@ -225,6 +223,8 @@ C3F8_API c3f8_status c3f8_format_results(int32_t field, int64_t n, const double 
                                          const char *separator, char *texts, int64_t capacity,
                                          int64_t *needed);
 
+/* The window's message for a failure of kind naming field, two lines in UTF-8. Here too, and
+ * in c3f8_format_result, text may be null with a capacity of 0, to ask for the size. */
 C3F8_API c3f8_status c3f8_failure_message(int32_t kind, int32_t field, char *text, int64_t capacity,
                                           int64_t *needed);
 
