@@ -15,7 +15,7 @@ def start_chromium(language="en-US"):
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", "--hide-scrollbars", "--window-size=1000,1000",
+                 "--disable-sync", "--hide-scrollbars", "--window-size=1200,900",
                  "--force-device-scale-factor=1", f"--lang={language}"):
         options.add_argument(flag)
     if os.geteuid() == 0:
