@@ -93,6 +93,7 @@ def test_the_fits_read_their_argument_by_the_same_rule():
     assert np.isnan(c3f8calc.psat(None)) and np.isnan(c3f8calc.hliq("1,5"))
     assert np.isnan(c3f8calc.psat([2**1024 - 1, 10**400])).all()
     assert c3f8calc.read_number("0,5", decimal_comma=True) == c3f8calc.read_number("0.5") == 0.5
+    assert c3f8calc.read_number(0.5, decimal_comma=True) == 0.5  # a number is a number
     assert np.isnan(c3f8calc.read_number("0,5")) and np.isnan(c3f8calc.read_number("0.5", True))
     # A scalar gives a NumPy scalar, a sequence an array.
     assert type(c3f8calc.psat(20)) is np.float64 and c3f8calc.psat([20]).shape == (1,)
