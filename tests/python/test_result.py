@@ -57,6 +57,11 @@ def test_repr_and_the_jupyter_table_say_the_shape_and_the_failures():
     one = c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10)
     assert "<td>-9.3</td>" in one._repr_html_() and "none failed" in one._repr_html_()
     assert repr(one).endswith("0 failed>") and list(one) == [one]
+    # A result of one failed point, and a part of a sweep, count their failures too.
+    assert repr(c3f8calc.calculate("x", 15, 0.1, 0.9, 500, 10)).endswith(", 1 failed>")
+    assert repr(r[:5]).endswith(", 2 failed>")
+    # Twenty points are all shown, and the summary says nothing of a first twenty.
+    assert "the first" not in r[:20]._repr_html_() and r[:20]._repr_html_().count("<tr>") == 21
 
 
 def test_the_scalar_path_names_the_failure_and_its_field_as_the_array_path():
