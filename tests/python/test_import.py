@@ -91,3 +91,20 @@ def test_the_guards_against_a_library_of_another_shape(monkeypatch):
         monkeypatch.setattr(c3f8calc, "_inputs", fewer_or_more)
         with pytest.raises(ImportError, match=r"calculate\(\) takes \['tevap', .*'m'\], but"):
             c3f8calc._check_parameters()
+
+
+@pytest.mark.parametrize("struct", ["c3f8_field_info", "c3f8_outcome"])
+def test_a_library_laying_out_a_structure_otherwise_is_refused_at_import(struct):
+    # The package's loader as it is, but told that the library's struct is 8 bytes larger.
+    code = ("import importlib.util, sys, pathlib\n"
+            f"path = pathlib.Path({str(Path(c3f8calc.__file__).parent)!r}) / '_library.py'\n"
+            "spec = importlib.util.spec_from_file_location('c3f8calc._library', path)\n"
+            "loader = importlib.util.module_from_spec(spec)\n"
+            "sys.modules['c3f8calc._library'] = loader\n"
+            "spec.loader.exec_module(loader)\n"
+            "layout = loader.layout\n"
+            f"loader.layout = lambda lib, item: layout(lib, item) + 8 * (item == {struct!r})\n"
+            "import c3f8calc\n")
+    done = run(code)
+    assert f"ImportError: the c3f8calc library lays out its structures otherwise than this " \
+           f"module ({struct} takes" in done.stderr, done.stderr
