@@ -90,3 +90,32 @@ def test_the_frame_of_to_pandas_draws_as_its_result():
     assert np.array_equal(drawn[0], drawn[1]) and len(drawn[0]) == 2
     with pytest.raises(TypeError, match="lacks Qg"):
         c3f8calc.plot_ph(r.to_pandas().drop(columns="Qg"))
+
+
+# The drawings the package makes of three sweeps, recorded as data when they were looked at
+# and found right (C3F8_RECORD_PLOTS=1 writes them anew after a change meant to alter them).
+DRAWINGS = {
+    "run A": dict(tevap=-25, tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
+    "three, one outside, one failed": dict(tevap=[-25, -60, "x"], tsub=[15, 5, 15], x_we=0.1,
+                                           x_wy=0.9, Qw=500, m=10),
+    "thirteen, two outside": dict(tevap=np.linspace(-55, 35, 13), tsub=15, x_we=0.1, x_wy=0.9,
+                                  Qw=np.linspace(100, 700, 13), m=10),
+    "the same point twice": dict(tevap=[-25, -25], tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
+}
+
+
+@pytest.mark.parametrize("name", DRAWINGS)
+def test_the_drawings_are_as_recorded(name):
+    import json
+    import os
+    from pathlib import Path
+
+    from plot_artists import record
+
+    got = record(c3f8calc.plot_ph(c3f8calc.calculate(**DRAWINGS[name])))
+    path = Path(__file__).parent / "data" / "drawings.json"
+    recorded = json.loads(path.read_text()) if path.exists() else {}
+    if os.environ.get("C3F8_RECORD_PLOTS"):
+        recorded[name] = got
+        path.write_text(json.dumps(recorded, indent=1, sort_keys=True) + "\n")
+    assert json.loads(json.dumps(got)) == recorded[name]
