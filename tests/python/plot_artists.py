@@ -40,6 +40,7 @@ def record(ax):
                 entry["arrow"] = [t.arrowprops.get("arrowstyle"),
                                   to_hex(t.arrowprops.get("color"))]
         texts.append(entry)
+    ax.figure.canvas.draw()  # the tick labels are made when drawn
     legend = ax.get_legend()
     low, high = ax.get_ylim()
     return {

@@ -101,6 +101,11 @@ DRAWINGS = {
     "thirteen, two outside": dict(tevap=np.linspace(-55, 35, 13), tsub=15, x_we=0.1, x_wy=0.9,
                                   Qw=np.linspace(100, 700, 13), m=10),
     "the same point twice": dict(tevap=[-25, -25], tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
+    "twelve": dict(tevap=np.linspace(-40, 15, 12), tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
+    "flows, one stopped at m_opt": dict(tevap=-25, tsub=15, x_we=0.1, x_wy=[0.9, 0.9, 0.1],
+                                        Qw=500, m=[5, 10, 10]),
+    "one below the axes": dict(tevap=[-25, -80], tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
+    "none drawn": dict(tevap="x", tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
 }
 
 
