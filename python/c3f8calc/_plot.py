@@ -150,7 +150,9 @@ def _draw_lines(ax, point, drawn, numbers):
     varying = [name for name, values in numbers.items() if np.unique(values[drawn]).size > 1]
     one = drawn.size == 1
     for k, j in enumerate(drawn):
-        colour = "green" if one else f"C{k}" if k < 10 else f"C{k - 10}"
+        # Matplotlib takes "C10" as the cycle's first colour again; the line style tells
+        # those lines apart.
+        colour = "green" if one else f"C{k}"
         style = {"color": colour, "fillstyle": "none" if point["hollow"][j] else "full"}
         working, arriving = point["working"][j], point["arriving"][j]
         if one:

@@ -106,6 +106,8 @@ DRAWINGS = {
                                         Qw=500, m=[5, 10, 10]),
     "one below the axes": dict(tevap=[-25, -80], tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
     "none drawn": dict(tevap="x", tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
+    "one off by its liquid, one off by its outlet": dict(tevap=-25, tsub=[60, 15], x_we=0.1,
+                                                         x_wy=[0.9, 1.5], Qw=500, m=10),
 }
 
 

@@ -56,6 +56,7 @@ def test_repr_and_the_jupyter_table_say_the_shape_and_the_failures():
                           "5 division_by_zero); the first 20 shown</p>")
     one = c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10)
     assert "<td>-9.3</td>" in one._repr_html_() and "none failed" in one._repr_html_()
+    assert "the first" not in one._repr_html_()
     assert repr(one).endswith("0 failed>") and list(one) == [one]
     # A result of one failed point, and a part of a sweep, count their failures too.
     assert repr(c3f8calc.calculate("x", 15, 0.1, 0.9, 500, 10)).endswith(", 1 failed>")
