@@ -12,6 +12,12 @@ import pytest
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
 from worked_runs import read_worked_runs  # noqa: E402
 
+import c3f8calc  # noqa: E402
+
+# Run A's inputs as numbers, by the package's names of them.
+RUN_A = {f.name: float(text) for f, text in zip(
+    (f for f in c3f8calc.fields if f.is_input), read_worked_runs()[0][0], strict=True)}
+
 
 @pytest.fixture(scope="session")
 def worked_runs():

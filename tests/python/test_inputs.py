@@ -5,8 +5,8 @@ import numpy as np
 import pytest
 
 import c3f8calc
+from conftest import RUN_A
 
-RUN_A = (-25, 15, 0.1, 0.9, 500, 10)
 
 
 @pytest.mark.parametrize("kind", [np.float64, np.float32, np.int64, np.uint8, np.int16])
@@ -20,8 +20,8 @@ def test_numpy_scalars_take_the_scalar_path_as_plain_numbers(kind):
                 return v
         return x if float(x) == v else v
 
-    as_numpy = [as_kind(v) for v in RUN_A]
-    got, plain = c3f8calc.calculate(*as_numpy), c3f8calc.calculate(*RUN_A)
+    as_numpy = [as_kind(v) for v in RUN_A.values()]
+    got, plain = c3f8calc.calculate(*as_numpy), c3f8calc.calculate(**RUN_A)
     assert got.shape == () and got.failure == "" and got.failure_field == ""
     assert [getattr(got, f.name) for f in c3f8calc.fields] == \
         [getattr(plain, f.name) for f in c3f8calc.fields]
@@ -45,7 +45,7 @@ def test_shown_writes_in_the_notation_the_call_read_by_default():
     r = c3f8calc.calculate("-25", 15, "0,1", "0,9", 500, [10], decimal_comma=True)
     assert r.shown("pevap").tolist() == ["1,671"]
     assert r.shown("pevap", decimal_comma=False).tolist() == ["1.671"]
-    assert c3f8calc.calculate(*RUN_A).shown("pevap") == "1.671"
+    assert c3f8calc.calculate(**RUN_A).shown("pevap") == "1.671"
 
 
 def test_failure_message_is_the_windows_for_every_kind():
@@ -73,7 +73,7 @@ def test_a_value_gives_the_same_outcome_alone_in_a_list_and_in_an_array():
     for texts in (np.array(["0,1", "x"]), np.array([b"0,1", b"x"])):  # as NumPy holds texts
         r = c3f8calc.calculate(-25, 15, texts, 0.9, 500, 10, decimal_comma=True)
         assert r.failure.tolist() == ["", "conversion"]
-        assert r.Qg[0] == c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10).Qg
+        assert r.Qg[0] == c3f8calc.calculate(**RUN_A).Qg
     masked = np.ma.masked_array([0.1, 0.2], mask=[False, True])
     assert c3f8calc.calculate(-25, 15, masked, 0.9, 500, 10).failure.tolist() == \
         ["", "conversion"]

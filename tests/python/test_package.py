@@ -9,10 +9,10 @@ import numpy as np
 import pytest
 
 import c3f8calc
+from conftest import RUN_A
 
 INPUTS = [f.name for f in c3f8calc.fields if f.is_input]
 RESULTS = [f.name for f in c3f8calc.fields if not f.is_input]
-RUN_A = dict(tevap=-25, tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10)
 
 
 def test_the_library_it_loads():

@@ -4,6 +4,7 @@ import numpy as np
 import pytest
 
 import c3f8calc
+from conftest import RUN_A
 
 plt = pytest.importorskip("matplotlib.pyplot")
 
@@ -65,7 +66,7 @@ def test_failed_and_outside_points_are_told_apart_and_the_axes_stay_on_the_dome(
 
 
 def test_the_pressure_axis_reads_in_round_bars_down_to_the_reference_domes_foot():
-    ax = c3f8calc.plot_ph(c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10, properties="reference"))
+    ax = c3f8calc.plot_ph(c3f8calc.calculate(**RUN_A, properties="reference"))
     low, high = ax.get_ylim()
     assert [tick.get_text() for tick in ax.get_yticklabels()
             if low <= tick.get_position()[1] <= high] == \
@@ -74,7 +75,7 @@ def test_the_pressure_axis_reads_in_round_bars_down_to_the_reference_domes_foot(
 
 
 def test_the_reference_dome_runs_from_minus_60_c_to_the_critical_point_closer_at_the_top():
-    r = c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10, properties="reference")
+    r = c3f8calc.calculate(**RUN_A, properties="reference")
     lines = {line.get_label(): line for line in c3f8calc.plot_ph(r).get_lines()}
     p = lines["saturated liquid"].get_ydata()
     t = c3f8calc.saturation_temperature(p, "reference")
@@ -95,7 +96,7 @@ def test_the_frame_of_to_pandas_draws_as_its_result():
 # The drawings the package makes of three sweeps, recorded as data when they were looked at
 # and found right (C3F8_RECORD_PLOTS=1 writes them anew after a change meant to alter them).
 DRAWINGS = {
-    "run A": dict(tevap=-25, tsub=15, x_we=0.1, x_wy=0.9, Qw=500, m=10),
+    "run A": RUN_A,
     "three, one outside, one failed": dict(tevap=[-25, -60, "x"], tsub=[15, 5, 15], x_we=0.1,
                                            x_wy=0.9, Qw=500, m=10),
     "thirteen, two outside": dict(tevap=np.linspace(-55, 35, 13), tsub=15, x_we=0.1, x_wy=0.9,

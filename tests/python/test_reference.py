@@ -7,6 +7,7 @@ import numpy as np
 import pytest
 
 import c3f8calc
+from conftest import RUN_A
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
 from worked_runs import read_reference_runs  # noqa: E402
@@ -63,12 +64,12 @@ def test_saturation_temperature_goes_back_and_forth_and_is_nan_where_none():
     assert np.isnan(c3f8calc.saturation_temperature([0.0, -1.0, np.nan])).all()
     assert np.isnan(c3f8calc.saturation_temperature([1e-6, 26.5], "reference")).all()
     with pytest.raises(ValueError, match="properties must be one of 'fits', 'reference'"):
-        c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10, properties="refprop")
+        c3f8calc.calculate(**RUN_A, properties="refprop")
 
 
 def test_the_plot_draws_the_reference_dome_to_its_critical_point():
     pytest.importorskip("matplotlib")
-    r = c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10, properties="reference")
+    r = c3f8calc.calculate(**RUN_A, properties="reference")
     lines = {line.get_label(): line for line in c3f8calc.plot_ph(r).get_lines()}
     liquid, vapour = lines["saturated liquid"].get_xydata(), lines["saturated vapour"].get_xydata()
     assert abs(liquid[-1, 0] - vapour[-1, 0]) < 0.5  # the curves meet at the top

@@ -7,6 +7,7 @@ import numpy as np
 import pytest
 
 import c3f8calc
+from conftest import RUN_A
 
 # Of each five points, the second fails at conversion and the fifth at division by zero.
 SWEEP = dict(tevap=-25, tsub=15, x_we=0.1, x_wy=[0.9, 0.9, 0.9, 0.9, 0.1] * 5,
@@ -28,7 +29,7 @@ def test_points_by_index_slice_and_iteration_equal_their_own_runs():
     grid = c3f8calc.calculate(-25, 15, 0.1, 0.9, np.ones((2, 3)), 10)
     assert grid[1].shape == (3,) and grid[1, 2].shape == () and len(list(grid)) == 6
     with pytest.raises(IndexError, match="cannot be indexed"):
-        c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10)[0]
+        c3f8calc.calculate(**RUN_A)[0]
     assert not hasattr(r, "Qh") and getattr(r, "failures", None) is None
 
 
@@ -54,7 +55,7 @@ def test_repr_and_the_jupyter_table_say_the_shape_and_the_failures():
     assert table.count("<tr>") == 1 + 20 and "<td>-9.3</td>" not in table
     assert table.endswith("<p>25 point(s), shape (25,); 10 failed (5 conversion, "
                           "5 division_by_zero); the first 20 shown</p>")
-    one = c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10)
+    one = c3f8calc.calculate(**RUN_A)
     assert "<td>-9.3</td>" in one._repr_html_() and "none failed" in one._repr_html_()
     assert "the first" not in one._repr_html_()
     assert repr(one).endswith("0 failed>") and list(one) == [one]
@@ -94,7 +95,7 @@ def test_unsigned_arrays_read_as_their_values():
 def test_to_pandas_types_every_column_and_leaves_undecided_warnings_missing():
     pd = pytest.importorskip("pandas")
     frame = c3f8calc.calculate(**SWEEP).to_pandas()
-    made_otherwise = (c3f8calc.calculate(-25, 15, 0.1, 0.9, 500, 10).to_pandas(),
+    made_otherwise = (c3f8calc.calculate(**RUN_A).to_pandas(),
                       c3f8calc.calculate(**SWEEP)[:3].to_pandas())
     for name in ("outside_fits", "failure", "failure_field"):
         assert {str(f[name].dtype) for f in (frame, *made_otherwise)} == {"string"}, name
