@@ -148,7 +148,7 @@ def _each(values, outputs, call):
             results[(slice(None),) + i] = [o.value for o in out]
         elif status not in (_NO_SATURATION, _BAD_VALUE):
             _check(status)
-    return [r[()] if r.ndim == 0 else r for r in results]
+    return list(results)  # NumPy scalars for a scalar value, arrays otherwise
 
 
 def _fit(function, x, name, decimal_comma):
@@ -442,10 +442,19 @@ class Result:
         return frame
 
 
+def _in_brackets(unit):
+    """A unit as captions append it: " [W]", or nothing for a field without one."""
+    return f" [{unit}]" if unit else ""
+
+
+def _described(f):
+    """A field's line in the docstrings: its name, meaning and unit."""
+    return f"\n    {f.name} : {f.meaning}{_in_brackets(f.unit)}"
+
+
 if Result.__doc__ is not None:  # None where Python runs with -OO
     Result.__doc__ += "\n\n    Attributes (one for each column):\n" + "".join(
-        f"\n    {f.name} : {f.meaning}" + (f" [{f.unit}]" if f.unit else "")
-        for f in fields) + "".join(
+        _described(f) for f in fields) + "".join(
         f"\n    {w.name} : the warning \"{w.caption}\" (1 shown, 0 hidden, -1 not decided)"
         for w in warnings) + (
         "\n    outside_fits : the fields outside the fits' trusted range, by blanks"
@@ -639,8 +648,7 @@ def _check_parameters():
 
 _check_parameters()
 if calculate.__doc__ is not None:  # None where Python runs with -OO
-    calculate.__doc__ += "".join(
-        f"\n    {f.name} : {f.meaning}" + (f" [{f.unit}]" if f.unit else "") for f in _inputs)
+    calculate.__doc__ += "".join(_described(f) for f in _inputs)
 
 
 def plot_ph(result: "Result | pandas.DataFrame", ax: "matplotlib.axes.Axes | None" = None

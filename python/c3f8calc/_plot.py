@@ -63,7 +63,7 @@ def _points(result):
 
 
 def _unit(name):
-    return next(f.unit for f in c3f8calc.fields if f.name == name)
+    return c3f8calc.fields[c3f8calc._index[name]].unit
 
 
 def _label(name, value):
@@ -211,4 +211,4 @@ def _draw_markers(ax, point, drawn, numbers):
                        facecolors="none" if empty else colours[at], edgecolors=colours[at])
         ax.plot([], [], linestyle="none", marker=marker, color="grey", label=label)
     ax.figure.colorbar(ScalarMappable(norm, cmap), ax=ax,
-                       label=name + (f" [{_unit(name)}]" if _unit(name) else ""))
+                       label=name + c3f8calc._in_brackets(_unit(name)))
