@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -86,7 +87,13 @@ int main(int argc, char **argv)
         QPainter painter(&chart);
         PressureEnthalpyChart::draw(painter, QSizeF(chart.size()));
     }
-    const WebPage page = pageHtml(withFacesInside(style, argv[3]), script);
+    WebPage page;
+    try {
+        page = pageHtml(withFacesInside(style, argv[3]), script);
+    } catch (const std::invalid_argument &error) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], error.what());
+        return 1;
+    }
     if (!write(argv[4], page.html) || !write(argv[5], page.policy + "\n") ||
         !chart.save(QString::fromLocal8Bit(argv[6])) || !write(argv[7], windowControls())) {
         std::fprintf(stderr, "%s: cannot write its files\n", argv[0]);

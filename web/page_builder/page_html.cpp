@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <vector>
 
 using namespace PanelDesign;
@@ -203,6 +204,9 @@ constexpr std::string_view engineLoader =
     "    document.head.appendChild(engine);\n"
     "});\n";
 
+// The line of the style's narrow layout that the controls' places on its grid replace.
+constexpr std::string_view narrowPlaces = "/* places of the controls on the narrow grid */";
+
 std::string head(const std::string &style)
 {
     const std::string caption = escaped(windowCaption);
@@ -298,10 +302,13 @@ WebPage pageHtml(const std::string &style, const std::string &script)
                                 "px;height:" + std::to_string(pixels(clientHeight)) +
                                 "px;background:" + css(DesignLook::fixed(Colour::WindowBrown)));
 
-    // The controls' own rules first: the style's narrow layout overrides their boxes.
-    const std::string rules = writer.rules() + style +
-                              "@media screen and (max-width: 999.98px) {\n" +
-                              phoneRules(controls()) + "}\n";
+    // The controls' own rules first: the style's narrow layout overrides their boxes, and
+    // places each of them where its marked line stands.
+    std::string rules = writer.rules() + style;
+    const std::size_t places = rules.find(narrowPlaces);
+    if (places == std::string::npos)
+        throw std::invalid_argument("the style has no line " + std::string(narrowPlaces));
+    rules.replace(places, narrowPlaces.size(), phoneRules(controls()));
     WebPage page;
     page.html = head(rules) + "<main id=\"Panel\">\n" + panel +
                 "</main>\n"

@@ -17,5 +17,7 @@ struct WebPage
 };
 
 // The whole page, with style and script inside it and the chart's SVG in the picture's box.
-// Needs a QApplication (the fonts and the chart are Qt's).
+// The style's narrow layout must hold the line "/* places of the controls on the narrow grid */",
+// which the controls' places replace (std::invalid_argument otherwise). Needs a QApplication
+// (the fonts and the chart are Qt's).
 WebPage pageHtml(const std::string &style, const std::string &script);

@@ -38,6 +38,17 @@ bool sameRow(const Control &a, const Control &b)
     return std::abs(middle(a) - middle(b)) <= rowGap || std::abs(a.box.top - b.box.top) <= rowGap;
 }
 
+// Where the field a control belongs to stands (the field itself, or the field it names or
+// gives the unit of); none for a control of no field.
+std::optional<int> fieldLeft(const Control &c, const std::vector<const Control *> &frame)
+{
+    const auto f = fieldOf(c);
+    if (!f)
+        return std::nullopt;
+    const auto owner = std::ranges::find_if(frame, [&](const Control *o) { return o->field == f; });
+    return owner == frame.end() ? std::nullopt : std::optional((*owner)->box.left);
+}
+
 struct Placed
 {
     const Control *control;
@@ -65,12 +76,8 @@ std::vector<int> blockStarts(const std::vector<const Control *> &frame)
     for (const auto &[first, last] : runs) {
         int start = first;
         for (const Control *c : frame) {
-            const auto f = fieldOf(*c);
-            if (!f)
-                continue;
-            const auto owner =
-                std::ranges::find_if(frame, [&](const Control *o) { return o->field == f; });
-            if (owner != frame.end() && (*owner)->box.left >= first && (*owner)->box.left <= last)
+            const auto left = fieldLeft(*c, frame);
+            if (left && *left >= first && *left <= last)
                 start = std::min(start, c->box.left);
         }
         starts.push_back(start);
@@ -82,13 +89,7 @@ int blockOf(const Control &c, const std::vector<const Control *> &frame,
             const std::vector<int> &starts)
 {
     // A field's labels go with it; anything else with the block its middle lies in.
-    int x = c.box.left + c.box.width / 2;
-    if (const auto f = fieldOf(c)) {
-        const auto owner =
-            std::ranges::find_if(frame, [&](const Control *o) { return o->field == f; });
-        if (owner != frame.end())
-            x = (*owner)->box.left;
-    }
+    const int x = fieldLeft(c, frame).value_or(c.box.left + c.box.width / 2);
     int block = 0;
     for (std::size_t b = 0; b < starts.size(); ++b) {
         if (starts[b] <= x)
