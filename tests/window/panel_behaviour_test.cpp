@@ -401,6 +401,18 @@ void PanelBehaviourTest::aFigureWiderThanItsBoxEndsInAnEllipsisAndIsWholeInItsTo
     auto *quality = qobject_cast<ElidingLineEdit *>(fieldEdit(p.panel, field::x_we));
     p.type(field::x_we, QStringLiteral("0.1000000000000000000001"));
     QVERIFY(quality && quality->isCut() && quality->toolTip() == quality->text());
+    // Each drawn with its text in ink, the short one by Qt itself, the long one cut.
+    const auto ink = [](QWidget *w) {
+        const QImage image = w->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 100;
+        return dark;
+    };
+    const int cut = ink(quality);
+    p.type(field::x_we, QStringLiteral("0.1"));
+    QVERIFY(cut > 5 && ink(quality) > 10 && !quality->isCut());
 }
 
 void PanelBehaviourTest::afterAFailureTheFocusIsWhereTheFixIs()
